@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "store/money.h"
+#include "store/number_text.h"
+
+namespace baltu::store {
+namespace {
+
+TEST(NumberTextTest, MasksSwapsAndWidths) {
+  struct Case {
+    double value;
+    Mask mask;
+    std::size_t width;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {1234.5, Mask::Money, 20, "            1.234,50"},
+      {0.5, Mask::Money, 0, "0,50"},
+      {0, Mask::Money, 0, "0,00"},
+      {-1234567.891, Mask::Money, 0, "-1.234.567,89"},
+      {-0.001, Mask::Money, 0, "0,00"},
+      {0.0125, Mask::Quantity, 14, "        0,0125"},
+      {12345.5, Mask::Quantity, 0, "12.345,5000"},
+      {0.00125, Mask::Depreciation, 8, " 0,00125"},
+      {1234.00125, Mask::Depreciation, 0, "1234,00125"},
+      {12.5, Mask::Rendimiento, 15, "         12,500"},
+      {501.2, Mask::Percent, 8, "  501,20"},
+      {1662.13, Mask::Percent, 0, "1662,13"},
+      {0.125, Mask::Money, 0, "0,12"},  // half to even on the double
+      {0.375, Mask::Money, 0, "0,38"},
+      {123456789.5, Mask::Money, 5, "123.456.789,50"},  // never cut
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(displayNumber(c.value, c.mask, c.width), c.expected) << c.value;
+}
+
+TEST(NumberTextTest, ParsingDisplayAndRawText) {
+  EXPECT_EQ(toDisplayNumber("1,234.50"), "1.234,50");
+  EXPECT_EQ(toParsableNumber("1.234.567,50"), "1234567.50");
+  EXPECT_DOUBLE_EQ(parseDisplayNumber("            1.234,50"), 1234.5);
+  EXPECT_DOUBLE_EQ(parseDisplayNumber("  -0,0125"), -0.0125);
+  EXPECT_DOUBLE_EQ(parseDisplayNumber("REPL"), 0.0);
+  EXPECT_DOUBLE_EQ(parseRawNumber("1234.5"), 1234.5);
+  EXPECT_DOUBLE_EQ(parseRawNumber("-0.125"), -0.125);
+  EXPECT_DOUBLE_EQ(parseRawNumber(""), 0.0);
+  EXPECT_DOUBLE_EQ(parseRawNumber("12abc"), 12.0);
+  EXPECT_TRUE(isRawNumber(" 387.4 "));
+  EXPECT_TRUE(isRawNumber("-5"));
+  EXPECT_FALSE(isRawNumber("REPL"));
+  EXPECT_FALSE(isRawNumber("1.2.3"));
+  EXPECT_FALSE(isRawNumber(""));
+}
+
+TEST(NumberTextTest, RoundingTiesGoToEvenOnTheDouble) {
+  EXPECT_DOUBLE_EQ(round2(0.125), 0.12);
+  EXPECT_DOUBLE_EQ(round2(0.135), 0.14);
+  EXPECT_EQ(round2Cents(0.125), 12);
+  EXPECT_EQ(round2Cents(1.005), 100);  // the product is 100.49999999999999
+  EXPECT_DOUBLE_EQ(round3(0.0625), 0.062);
+  EXPECT_EQ(moneyDisplay(123456789, 16), "    1.234.567,89");
+  EXPECT_EQ(moneyDisplay(-5), "-0,05");
+}
+
+}  // namespace
+}  // namespace baltu::store

@@ -1,8 +1,5 @@
 #include "cli/cli.h"
 
-#include <algorithm>
-
-#include "store/text.h"
 
 namespace baltu::cli {
 namespace {
@@ -11,27 +8,25 @@ constexpr const char* kUsageText =
     "Uso: baltu-cli [-C CARPETA] [/I] [/M] [/P] ORDEN\n"
     "\n"
     "Órdenes:\n"
-    "  info    edición, región, archivo de insumos y cantidad de registros de cada archivo de datos\n";
+    "  info                                  edición, región, archivo de insumos, cantidad de registros\n"
+    "                                        de cada archivo de datos y origen de los precios base\n"
+    "  listing GUIA [--text] [--out ARCHIVO]  listado de todas las partidas de GUIA (GUIA1 ... GUIA7,\n"
+    "                                        9000ED, 9000RM), CSV o texto, con los campos guardados\n"
+    "  analysis GUIA CODIGO                  análisis de precio unitario de una partida\n";
 
 }  // namespace
 
 bool parseInvocation(const std::vector<std::string>& args, Invocation& invocation, std::string& error) {
-  invocation.folder = ".";
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const std::string upper = store::toUpperCp(arg);
-    if (upper == "/I") {
-      invocation.load.sortByCode = true;
-    } else if (upper == "/M") {
-      invocation.extraMenus = true;
-    } else if (upper == "/P") {
-      invocation.budgetSwitch = true;
-    } else if (arg == "-C") {
+    if (arg == "-C") {
       if (i + 1 >= args.size()) {
         error = "Falta la carpeta después de -C.";
         return false;
       }
       invocation.folder = args[++i];
+    } else if (!arg.empty() && arg.front() == '/') {
+      invocation.switchWords.push_back(arg);
     } else {
       invocation.arguments.push_back(arg);
     }
@@ -52,6 +47,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   const std::string& command = invocation.arguments.front();
   if (command == "info") return infoCommand(invocation, out, err);
+  if (command == "listing") return listingCommand(invocation, out, err);
+  if (command == "analysis") return analysisCommand(invocation, out, err);
   if (command == "--help" || command == "-h" || command == "ayuda") {
     out << kUsageText;
     return kOk;

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "pricing/price_passes.h"
 #include "store/text.h"
 
 namespace baltu::reports {
@@ -45,7 +46,7 @@ bool stoppedBeforeRow(std::size_t k, std::size_t count, const ListingContext& co
   if (context.progress == nullptr || count <= kProgressThreshold) return false;
   store::UserInterface& ui = *context.progress;
   ui.showProgress("Preparando Partida " + std::to_string(k) + " de " + std::to_string(count));
-  ui.showProgress(std::to_string(((k - 1) * 100 + count / 2) / count) + "%");
+  ui.showProgress(pricing::percentMaskText(static_cast<double>(k - 1) / static_cast<double>(count)));
   ui.processEvents();
   return ui.stopRequested();
 }

@@ -90,7 +90,11 @@ Expected<GuideTables> loadGuideFile(const std::filesystem::path& path, Guide gui
   if (file.errorNumber != 0)
     return Failure{cp("No se pudo leer el archivo de datos \"") + fileName + "\" (error " +
                    std::to_string(file.errorNumber) + ")."};
-  const std::string_view bytes = file.bytes;
+  return loadGuideBytes(file.bytes, fileName, guide, options, resolveFcas, ui);
+}
+
+Expected<GuideTables> loadGuideBytes(std::string_view bytes, const std::string& fileName, Guide guide,
+                                     const LoadOptions& options, const FcasResolver& resolveFcas, UserInterface& ui) {
   const GuideLayout layout = guideLayout(bytes);
   if (layout.fault != LayoutFault::None) return Failure{layoutFaultMessage(fileName, layout.fault)};
   auto sectionText = [&](std::size_t k) {

@@ -34,6 +34,10 @@ using FcasResolver = std::function<std::optional<PartidaFcas>(const PartidaBeing
 Expected<GuideTables> loadGuideFile(const std::filesystem::path& path, Guide guide, const LoadOptions& options,
                                     const FcasResolver& resolveFcas, UserInterface& ui);
 
+// The same over the file's bytes; `fileName` names it in messages.
+Expected<GuideTables> loadGuideBytes(std::string_view bytes, const std::string& fileName, Guide guide,
+                                     const LoadOptions& options, const FcasResolver& resolveFcas, UserInterface& ui);
+
 // The stored form of a partida's unit: "UNIDA" and "UND" read "Unid.".
 std::string partidaUnit(std::string_view raw);
 

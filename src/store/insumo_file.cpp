@@ -187,9 +187,13 @@ Expected<InsumoTables> loadInsumoFile(const std::filesystem::path& path, const L
                                       UserInterface& ui) {
   FileBytes file = readWholeFile(path);
   if (file.errorNumber != 0) return Failure{insumoReadErrorMessage(file.errorNumber)};
-  const std::string_view bytes = file.bytes;
+  return loadInsumoBytes(file.bytes, path.filename().string(), options, ui);
+}
+
+Expected<InsumoTables> loadInsumoBytes(std::string_view bytes, const std::string& fileName, const LoadOptions& options,
+                                       UserInterface& ui) {
   const InsumoLayout layout = insumoLayout(bytes);
-  if (layout.fault != LayoutFault::None) return Failure{layoutFaultMessage(path.filename().string(), layout.fault)};
+  if (layout.fault != LayoutFault::None) return Failure{layoutFaultMessage(fileName, layout.fault)};
 
   static const std::array<SectionPlan, 6> plans = {{
       {" Leyendo los Insumos (Materiales)...", &InsumoTables::materials, &materialRow, nullptr},

@@ -17,6 +17,10 @@ Expected<std::string> readEditionName(const std::filesystem::path& path);
 Expected<InsumoTables> loadInsumoFile(const std::filesystem::path& path, const LoadOptions& options,
                                       UserInterface& ui);
 
+// The same over the file's bytes; `fileName` names it in messages.
+Expected<InsumoTables> loadInsumoBytes(std::string_view bytes, const std::string& fileName, const LoadOptions& options,
+                                       UserInterface& ui);
+
 // The message shown when the insumo file cannot be read at all.
 std::string insumoReadErrorMessage(int errorNumber);
 

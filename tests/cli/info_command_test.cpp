@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "cli/cli.h"
@@ -12,6 +14,7 @@ namespace {
 class InfoCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ::setenv("BALTU_COMMON_DOCUMENTS", (settings.path() / "docs").c_str(), 1);
     std::array<mkedition::RawSection, 6> insumos;
     insumos[0] = {{"CEMENTO", "SACO", "10", "X", "1/1/2018", "1", "S"}, {"ARENA", "M3", "5", "X", "1/1/2018", "2", "S"}};
     insumos[2] = {{"ALBANIL", "DIA", "120", "1/1/2018", "30", "S"}};
@@ -34,6 +37,7 @@ class InfoCommandTest : public ::testing::Test {
   }
 
   test::TempFolder folder;
+  test::TempFolder settings;
   std::ostringstream out;
   std::ostringstream err;
 };
@@ -46,16 +50,25 @@ TEST_F(InfoCommandTest, PrintsEditionRegionAndCounts) {
             "Archivo de insumos: INSUMOS2.DAT\n"
             "INSUMOS2.DAT: materiales 2, equipos 0, mano de obra 1, materiales compuestos 0, equipos compuestos 0, "
             "mano de obra compuesta 0\n"
-            "9000ED.DAT: partidas 0, materiales 0, equipos 0, mano de obra 0\n"
-            "9000RM.DAT: partidas 0, materiales 0, equipos 0, mano de obra 0\n"
+            "9000ED.DAT: partidas 0, materiales 0, equipos 0, mano de obra 0; precios base calculados\n"
+            "9000RM.DAT: partidas 0, materiales 0, equipos 0, mano de obra 0; precios base calculados\n"
             "GUIA1.DAT: no existe\n"
             "GUIA2.DAT: no existe\n"
-            "GUIA3.DAT: partidas 2, materiales 1, equipos 0, mano de obra 1\n"
+            "GUIA3.DAT: partidas 2, materiales 1, equipos 0, mano de obra 1; precios base calculados y guardados en "
+            "GUIA3I.APU\n"
             "GUIA4.DAT: no existe\n"
             "GUIA5.DAT: no existe\n"
             "GUIA6.DAT: no existe\n"
             "GUIA7.DAT: no existe\n");
   EXPECT_EQ(err.str(), "");
+  EXPECT_TRUE(std::filesystem::exists(settings.path() / "docs" / "ORV" / "VAdmin.cfg"));
+
+  out.str("");
+  ASSERT_EQ(run({"info", "/i"}), kOk) << err.str();
+  EXPECT_NE(out.str().find("GUIA3.DAT: partidas 2, materiales 1, equipos 0, mano de obra 1; precios base leídos de "
+                           "GUIA3I.APU\n"),
+            std::string::npos)
+      << out.str();
 }
 
 TEST_F(InfoCommandTest, DamagedGuideFailsWithItsMessageOnStderr) {

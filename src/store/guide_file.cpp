@@ -2,24 +2,22 @@
 
 #include "store/data_file.h"
 #include "store/number_text.h"
+#include "store/raw_fields.h"
 #include "store/record_cipher.h"
 #include "store/text.h"
 
 namespace baltu::store {
 namespace {
 
-using RawFields = std::vector<std::string_view>;
-
-std::string_view raw(const RawFields& fields, std::size_t n) { return n < fields.size() ? fields[n] : std::string_view(); }
 
 Record partidaRow(const RawFields& f) {
-  return RecordBuilder(11)
+  return RecordBuilder(11, rowBytes(f))
       .add(raw(f, 1))
       .add(raw(f, 2))
       .add(raw(f, 3))
       .add(partidaUnit(raw(f, 4)))
-      .add(displayFromRaw(raw(f, 5), Mask::Rendimiento, 15))
-      .add(displayFromRaw(raw(f, 6), Mask::Money, 20))
+      .addNumber(raw(f, 5), Mask::Rendimiento, 15)
+      .addNumber(raw(f, 6), Mask::Money, 20)
       .add("0,00")
       .add("")
       .add("")
@@ -29,28 +27,28 @@ Record partidaRow(const RawFields& f) {
 }
 
 Record materialComponentRow(const RawFields& f) {
-  return RecordBuilder(4)
+  return RecordBuilder(4, rowBytes(f))
       .add(raw(f, 1))
       .add(rightAlign(trim(raw(f, 2)), 8))
-      .add(displayFromRaw(raw(f, 3), Mask::Quantity, 14))
+      .addNumber(raw(f, 3), Mask::Quantity, 14)
       .add(raw(f, 4))
       .finish();
 }
 
 Record equipmentComponentRow(const RawFields& f) {
-  return RecordBuilder(4)
+  return RecordBuilder(4, rowBytes(f))
       .add(raw(f, 1))
       .add(rightAlign(trim(raw(f, 2)), 8))
-      .add(displayFromRaw(raw(f, 3), Mask::Money, 7))
-      .add(displayFromRaw(raw(f, 4), Mask::Depreciation, 7))
+      .addNumber(raw(f, 3), Mask::Money, 7)
+      .addNumber(raw(f, 4), Mask::Depreciation, 7)
       .finish();
 }
 
 Record labourComponentRow(const RawFields& f) {
-  return RecordBuilder(3)
+  return RecordBuilder(3, rowBytes(f))
       .add(raw(f, 1))
       .add(rightAlign(trim(raw(f, 2)), 8))
-      .add(displayFromRaw(raw(f, 3), Mask::Money, 7))
+      .addNumber(raw(f, 3), Mask::Money, 7)
       .finish();
 }
 

@@ -6,6 +6,7 @@
 
 #include "store/data_file.h"
 #include "store/number_text.h"
+#include "store/raw_fields.h"
 #include "store/record_cipher.h"
 #include "store/money.h"
 #include "store/text.h"
@@ -13,20 +14,17 @@
 namespace baltu::store {
 namespace {
 
-using RawFields = std::vector<std::string_view>;
-
-std::string_view raw(const RawFields& fields, std::size_t n) { return n < fields.size() ? fields[n] : std::string_view(); }
 
 std::string code8(std::string_view text) { return rightAlign(trim(text), 8); }
 std::string unitOf(std::string_view text) { return toLowerCp(trim(text)); }
 std::string date11(std::string_view text) { return rightAlign(trim(text), 11); }
 
 Record materialRow(const RawFields& f) {
-  return RecordBuilder(7)
+  return RecordBuilder(7, rowBytes(f))
       .add(code8(raw(f, 6)))
       .add(raw(f, 1))
       .add(unitOf(raw(f, 2)))
-      .add(displayFromRaw(raw(f, 3), Mask::Money, 20))
+      .addNumber(raw(f, 3), Mask::Money, 20)
       .add(date11(raw(f, 5)))
       .add(raw(f, 4))
       .add(raw(f, 7))
@@ -34,12 +32,12 @@ Record materialRow(const RawFields& f) {
 }
 
 Record equipmentRow(const RawFields& f) {
-  return RecordBuilder(8)
+  return RecordBuilder(8, rowBytes(f))
       .add(code8(raw(f, 7)))
       .add(raw(f, 1))
       .add(unitOf(raw(f, 2)))
-      .add(displayFromRaw(raw(f, 3), Mask::Depreciation, 8))
-      .add(displayFromRaw(raw(f, 4), Mask::Money, 20))
+      .addNumber(raw(f, 3), Mask::Depreciation, 8)
+      .addNumber(raw(f, 4), Mask::Money, 20)
       .add(date11(raw(f, 6)))
       .add(raw(f, 5))
       .add(raw(f, 8))
@@ -47,11 +45,11 @@ Record equipmentRow(const RawFields& f) {
 }
 
 Record labourRow(const RawFields& f) {
-  return RecordBuilder(6)
+  return RecordBuilder(6, rowBytes(f))
       .add(code8(raw(f, 5)))
       .add(raw(f, 1))
       .add(unitOf(raw(f, 2)))
-      .add(displayFromRaw(raw(f, 3), Mask::Money, 20))
+      .addNumber(raw(f, 3), Mask::Money, 20)
       .add(date11(raw(f, 4)))
       .add(raw(f, 6))
       .finish();
@@ -114,7 +112,7 @@ const CompoundShape& compoundLabourShape() {
 }
 
 Record compoundRow(const RawFields& f, const CompoundShape& shape) {
-  RecordBuilder builder(shape.fieldCount);
+  RecordBuilder builder(shape.fieldCount, rowBytes(f));
   for (std::size_t k = 1; k <= shape.fieldCount; ++k) {
     const FieldForm& form = shape.forms[k];
     std::string_view text = raw(f, k);
@@ -122,7 +120,7 @@ Record compoundRow(const RawFields& f, const CompoundShape& shape) {
       case FieldForm::AsRead: builder.add(text); break;
       case FieldForm::Code: builder.add(code8(text)); break;
       case FieldForm::Padded55: builder.add(padRight(text, 55)); break;
-      case FieldForm::Number: builder.add(displayFromRaw(text, form.mask, form.width)); break;
+      case FieldForm::Number: builder.addNumber(text, form.mask, form.width); break;
     }
   }
   return builder.finish();

@@ -2,12 +2,14 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "store/text.h"
 
 namespace baltu::store {
 namespace {
+
+// Room for the longest fixed-point double with separators.
+constexpr std::size_t kFormatBuffer = 560;
 
 struct MaskShape {
   int decimals;
@@ -47,28 +49,34 @@ double leadingNumber(std::string_view s) {
 
 }  // namespace
 
-std::string formatMask(double value, Mask mask) {
+// Writes the mask's output for value into out (at least 420 bytes); returns its length.
+std::size_t formatMaskInto(char* out, double value, Mask mask) {
   const MaskShape shape = shapeOf(mask);
   if (!std::isfinite(value)) value = 0.0;
-  char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%.*f", shape.decimals, value);
-  std::string plain = buffer;
-  bool negative = !plain.empty() && plain.front() == '-';
-  if (negative) plain.erase(0, 1);
-  std::size_t point = plain.find('.');
-  std::string integer = plain.substr(0, point);
-  std::string fraction = point == std::string::npos ? std::string() : plain.substr(point);
-  if (shape.thousands) {
-    std::string grouped;
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-      if (i > 0 && (integer.size() - i) % 3 == 0) grouped += ',';
-      grouped += integer[i];
-    }
-    integer = grouped;
-  }
+  // to_chars rounds the exact binary value half to even, as printf does.
+  char plain[400];
+  const auto written = std::to_chars(plain, plain + sizeof plain, value, std::chars_format::fixed, shape.decimals);
+  std::string_view text(plain, written.ec == std::errc() ? static_cast<std::size_t>(written.ptr - plain) : 0);
+  bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.remove_prefix(1);
   // A value that rounds to zero is written without its sign.
-  if (negative && plain.find_first_not_of("0.") == std::string::npos) negative = false;
-  return (negative ? "-" : "") + integer + fraction;
+  if (negative && text.find_first_not_of("0.") == std::string_view::npos) negative = false;
+  const std::size_t point = text.find('.');
+  const std::string_view integer = text.substr(0, point);
+  std::size_t n = 0;
+  if (negative) out[n++] = '-';
+  for (std::size_t i = 0; i < integer.size(); ++i) {
+    if (shape.thousands && i > 0 && (integer.size() - i) % 3 == 0) out[n++] = ',';
+    out[n++] = integer[i];
+  }
+  if (point != std::string_view::npos)
+    for (char ch : text.substr(point)) out[n++] = ch;
+  return n;
+}
+
+std::string formatMask(double value, Mask mask) {
+  char buffer[kFormatBuffer];
+  return std::string(buffer, formatMaskInto(buffer, value, mask));
 }
 
 std::string toDisplayNumber(std::string_view text) {
@@ -108,11 +116,68 @@ bool isRawNumber(std::string_view text) {
 }
 
 std::string displayNumber(double value, Mask mask, std::size_t width) {
-  return rightAlign(toDisplayNumber(formatMask(value, mask)), width);
+  std::string out;
+  appendDisplayNumber(out, value, mask, width);
+  return out;
+}
+
+void appendDisplayNumber(std::string& out, double value, Mask mask, std::size_t width) {
+  char buffer[kFormatBuffer];
+  const std::size_t length = formatMaskInto(buffer, value, mask);
+  if (length < width) out.append(width - length, ' ');
+  for (std::size_t i = 0; i < length; ++i) out += buffer[i] == '.' ? ',' : buffer[i] == ',' ? '.' : buffer[i];
+}
+
+void appendDisplayFromRaw(std::string& out, std::string_view raw, Mask mask, std::size_t width) {
+  // Most raw numbers carry no more decimals than their mask and few digits: then
+  // the double they stand for prints back the same digits, and the text is laid
+  // out directly. Anything else goes through the double.
+  const MaskShape shape = shapeOf(mask);
+  std::string_view text = trim(raw);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  std::size_t intEnd = 0;
+  while (intEnd < text.size() && text[intEnd] >= '0' && text[intEnd] <= '9') ++intEnd;
+  std::string_view integer = text.substr(0, intEnd);
+  std::string_view fraction;
+  if (intEnd < text.size() && text[intEnd] == '.') {
+    std::size_t end = intEnd + 1;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    fraction = text.substr(intEnd + 1, end - intEnd - 1);
+  }
+  while (integer.size() > 1 && integer.front() == '0') integer.remove_prefix(1);
+  if (integer.empty() && fraction.empty()) {
+    appendDisplayNumber(out, 0.0, mask, width);
+    return;
+  }
+  const auto decimals = static_cast<std::size_t>(shape.decimals);
+  if (fraction.size() > decimals || integer.size() + decimals > 15) {
+    appendDisplayNumber(out, parseRawNumber(raw), mask, width);
+    return;
+  }
+  if (integer.empty()) integer = "0";
+  const bool zero = integer == "0" && fraction.find_first_not_of('0') == std::string_view::npos;
+  if (zero) negative = false;
+  const std::size_t groups = shape.thousands ? (integer.size() - 1) / 3 : 0;
+  const std::size_t length = (negative ? 1 : 0) + integer.size() + groups + 1 + decimals;
+  if (length < width) out.append(width - length, ' ');
+  if (negative) out += '-';
+  for (std::size_t i = 0; i < integer.size(); ++i) {
+    if (shape.thousands && i > 0 && (integer.size() - i) % 3 == 0) out += '.';
+    out += integer[i];
+  }
+  out += ',';
+  out += fraction;
+  out.append(decimals - fraction.size(), '0');
 }
 
 std::string displayFromRaw(std::string_view raw, Mask mask, std::size_t width) {
-  return displayNumber(parseRawNumber(raw), mask, width);
+  std::string out;
+  appendDisplayFromRaw(out, raw, mask, width);
+  return out;
 }
 
 }  // namespace baltu::store

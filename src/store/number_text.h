@@ -34,6 +34,12 @@ bool isRawNumber(std::string_view text);
 // formatMask, then display form, then right-aligned to width.
 std::string displayNumber(double value, Mask mask, std::size_t width);
 
+// The same, appended to out without a temporary.
+void appendDisplayNumber(std::string& out, double value, Mask mask, std::size_t width);
+
+// displayFromRaw appended to out.
+void appendDisplayFromRaw(std::string& out, std::string_view raw, Mask mask, std::size_t width);
+
 // Parses raw text and formats it as a display number of the given mask and width.
 std::string displayFromRaw(std::string_view raw, Mask mask, std::size_t width);
 

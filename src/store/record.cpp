@@ -77,12 +77,22 @@ void Record::setField(std::size_t n, std::string_view value) {
     starts_[i] = static_cast<std::uint32_t>(static_cast<std::int64_t>(starts_[i]) + shift);
 }
 
-RecordBuilder::RecordBuilder(std::size_t expectedFields) { record_.starts_.reserve(expectedFields); }
+RecordBuilder::RecordBuilder(std::size_t expectedFields, std::size_t expectedBytes) {
+  record_.starts_.reserve(expectedFields);
+  record_.text_.reserve(expectedBytes);
+}
 
 RecordBuilder& RecordBuilder::add(std::string_view field) {
   if (!record_.starts_.empty()) record_.text_ += kFieldSeparator;
   record_.starts_.push_back(static_cast<std::uint32_t>(record_.text_.size()));
   record_.text_ += field;
+  return *this;
+}
+
+RecordBuilder& RecordBuilder::addNumber(std::string_view raw, Mask mask, std::size_t width) {
+  if (!record_.starts_.empty()) record_.text_ += kFieldSeparator;
+  record_.starts_.push_back(static_cast<std::uint32_t>(record_.text_.size()));
+  appendDisplayFromRaw(record_.text_, raw, mask, width);
   return *this;
 }
 

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "store/number_text.h"
+
 namespace baltu::store {
 
 inline constexpr std::string_view kFieldSeparator = "\xCF\xCF\xCF";
@@ -40,8 +42,10 @@ class Record {
 // Builds a record field by field without splitting and joining again.
 class RecordBuilder {
  public:
-  explicit RecordBuilder(std::size_t expectedFields = 0);
+  explicit RecordBuilder(std::size_t expectedFields = 0, std::size_t expectedBytes = 0);
   RecordBuilder& add(std::string_view field);
+  // Adds a field of raw decimal text as a display number of the mask and width.
+  RecordBuilder& addNumber(std::string_view raw, Mask mask, std::size_t width);
   Record finish();
 
  private:

@@ -5,9 +5,12 @@
 namespace baltu::store {
 
 void sortTable(Table& table, std::size_t fieldNumber) {
-  std::stable_sort(table.begin(), table.end(), [fieldNumber](const Record& a, const Record& b) {
+  const auto byField = [fieldNumber](const Record& a, const Record& b) {
     return a.field(fieldNumber) < b.field(fieldNumber);
-  });
+  };
+  // Component lists usually come in partida order already.
+  if (std::is_sorted(table.begin(), table.end(), byField)) return;
+  std::stable_sort(table.begin(), table.end(), byField);
 }
 
 }  // namespace baltu::store

@@ -51,6 +51,18 @@ TEST(NumberTextTest, ParsingDisplayAndRawText) {
   EXPECT_FALSE(isRawNumber(""));
 }
 
+TEST(NumberTextTest, RawTextFormatsAsItsDouble) {
+  // Raw text is laid out directly when that is exact; it must always equal the
+  // formatting of the number it stands for.
+  const char* raws[] = {"0",     "1234.5",   "-1234.5", "0.125",  "0.135",   "2.675",  "007.5",   ".5",
+                        "5.",    "-0.00",    "-",       "12abc",  "",        "  42  ", "+3.25",   "0.00125",
+                        "0.0125", "1.23456", "123456789012.5", "99999999999999.99", "1e5", "-0.001"};
+  const Mask masks[] = {Mask::Money, Mask::Quantity, Mask::Depreciation, Mask::Rendimiento, Mask::Percent};
+  for (const char* raw : raws)
+    for (Mask mask : masks)
+      EXPECT_EQ(displayFromRaw(raw, mask, 20), displayNumber(parseRawNumber(raw), mask, 20)) << raw;
+}
+
 TEST(NumberTextTest, RoundingTiesGoToEvenOnTheDouble) {
   EXPECT_DOUBLE_EQ(round2(0.125), 0.12);
   EXPECT_DOUBLE_EQ(round2(0.135), 0.14);

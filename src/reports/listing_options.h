@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "pricing/settings_files.h"
+
 namespace baltu::reports {
 
 enum class ListingOutput { TextFile = 1, CsvFile = 2, Screen = 3, Printer = 4 };
@@ -29,21 +31,22 @@ struct ListingOptions {
   bool operator==(const ListingOptions&) const = default;
 };
 
-// Byte offsets in block 1 of Baltu.cfg.
+// Byte offsets in block 1 of Baltu.cfg: the output, then the eleven switches in a
+// row, then the open-when-saved switch.
 namespace listing_offset {
-inline constexpr std::size_t kOutput = 900;
-inline constexpr std::size_t kEditionDate = 904;
-inline constexpr std::size_t kPartidaCode = 908;
-inline constexpr std::size_t kDescription = 912;
-inline constexpr std::size_t kCovenin = 916;
-inline constexpr std::size_t kUnit = 920;
-inline constexpr std::size_t kRendimiento = 924;
-inline constexpr std::size_t kBasePrice = 928;
-inline constexpr std::size_t kRecalculatedPrice = 932;
-inline constexpr std::size_t kFcas1 = 936;
-inline constexpr std::size_t kFcas2 = 940;
-inline constexpr std::size_t kBorders = 944;
-inline constexpr std::size_t kOpenWhenSaved = 948;
+inline constexpr std::size_t kOutput = pricing::block1::kListingOutput;
+inline constexpr std::size_t kEditionDate = pricing::block1::kListingSwitches;
+inline constexpr std::size_t kPartidaCode = kEditionDate + 4;
+inline constexpr std::size_t kDescription = kEditionDate + 8;
+inline constexpr std::size_t kCovenin = kEditionDate + 12;
+inline constexpr std::size_t kUnit = kEditionDate + 16;
+inline constexpr std::size_t kRendimiento = kEditionDate + 20;
+inline constexpr std::size_t kBasePrice = kEditionDate + 24;
+inline constexpr std::size_t kRecalculatedPrice = kEditionDate + 28;
+inline constexpr std::size_t kFcas1 = kEditionDate + 32;
+inline constexpr std::size_t kFcas2 = kEditionDate + 36;
+inline constexpr std::size_t kBorders = kEditionDate + 40;
+inline constexpr std::size_t kOpenWhenSaved = pricing::block1::kListingOpenWhenSaved;
 }  // namespace listing_offset
 
 // Reads the options from block 1. A field that lies beyond a short block keeps its

@@ -14,6 +14,11 @@ constexpr const char* kUsageText =
     "                                        9000ED, 9000RM), CSV o texto, con los campos guardados\n"
     "  analysis GUIA CODIGO                  análisis de precio unitario de una partida\n";
 
+// "/I", "/M" or "/P" in any case; other words that begin with "/" are paths.
+bool isSwitchWord(const std::string& arg) {
+  return arg.size() == 2 && arg[0] == '/' && std::string("IiMmPp").find(arg[1]) != std::string::npos;
+}
+
 }  // namespace
 
 bool parseInvocation(const std::vector<std::string>& args, Invocation& invocation, std::string& error) {
@@ -25,7 +30,7 @@ bool parseInvocation(const std::vector<std::string>& args, Invocation& invocatio
         return false;
       }
       invocation.folder = args[++i];
-    } else if (!arg.empty() && arg.front() == '/') {
+    } else if (isSwitchWord(arg)) {
       invocation.switchWords.push_back(arg);
     } else {
       invocation.arguments.push_back(arg);

@@ -13,7 +13,7 @@ enum ExitCode { kOk = 0, kFailure = 1, kUsage = 2 };
 
 struct Invocation {
   std::filesystem::path folder = ".";    // -C DIR, else the current folder
-  std::vector<std::string> switchWords;  // the words that start with "/" (/I, /M, /P)
+  std::vector<std::string> switchWords;  // /I, /M, /P as typed
   std::vector<std::string> arguments;    // the command and its arguments
 };
 

@@ -1,6 +1,9 @@
 #include "platform/help.h"
 
+#include <QAbstractButton>
+#include <QKeySequence>
 #include <QPointer>
+#include <QShortcut>
 #include <QWidget>
 
 #include "platform/help_window.h"
@@ -45,6 +48,13 @@ void showHelpTopic(const QString& keyword, QWidget* parent) {
   } else {
     window.showIndex(keyword);
   }
+}
+
+void connectHelp(QWidget* window, QAbstractButton* helpButton, int contextNumber) {
+  const auto open = [window, contextNumber] { showHelp(contextNumber, window); };
+  QObject::connect(helpButton, &QAbstractButton::clicked, window, open);
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
+  QObject::connect(f1, &QShortcut::activated, window, open);
 }
 
 }  // namespace baltu::platform

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QAbstractButton;
 class QWidget;
 
 namespace baltu::platform {
@@ -15,5 +16,8 @@ void showHelp(int contextNumber, QWidget* parent);
 // Opens (or raises) the help window at the first page listing `keyword`; with no
 // such page, at the index with the keyword typed in.
 void showHelpTopic(const QString& keyword, QWidget* parent);
+
+// The "Ayuda" button and F1 of a window both open the help at its context number.
+void connectHelp(QWidget* window, QAbstractButton* helpButton, int contextNumber);
 
 }  // namespace baltu::platform

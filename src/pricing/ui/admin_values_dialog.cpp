@@ -5,11 +5,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <array>
@@ -221,9 +219,7 @@ class AdminValuesDialog : public QDialog {
     buttons->addWidget(help);
     connect(save, &QPushButton::clicked, this, &AdminValuesDialog::saveChoice);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { platform::showHelp(kHelpContext, this); });
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { platform::showHelp(kHelpContext, this); });
+    platform::connectHelp(this, help, kHelpContext);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);

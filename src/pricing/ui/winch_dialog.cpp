@@ -3,10 +3,8 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "platform/help.h"
@@ -65,9 +63,7 @@ bool runWinchDialog(pricing::PricingSession& session, store::UserInterface& ui, 
     dialog.accept();
   });
   QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-  QObject::connect(help, &QPushButton::clicked, &dialog, [&] { platform::showHelp(kHelpContext, &dialog); });
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
-  QObject::connect(f1, &QShortcut::activated, &dialog, [&] { platform::showHelp(kHelpContext, &dialog); });
+  platform::connectHelp(&dialog, help, kHelpContext);
 
   return dialog.exec() == QDialog::Accepted;
 }

@@ -1,9 +1,13 @@
 #include "pricing/analysis.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "store/number_text.h"
@@ -34,20 +38,84 @@ TenThousandths toTenThousandths(Cents amount) {
 double number(std::string_view displayText) { return store::parseDisplayNumber(displayText); }
 double money(Cents amount) { return store::centsToDouble(amount); }
 
-// Codes are looked up as held in the tables: right-aligned to 8.
-std::string lookupCode(std::string_view code) { return store::rightAlign(store::trim(code), 8); }
-
-Record analysisLine(std::initializer_list<std::string_view> fields) {
-  store::RecordBuilder builder(line::kFieldCount);
-  for (std::string_view field : fields) builder.add(field);
-  return builder.finish();
+// store::trim, here where each line trims several short fields.
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
 }
 
-void sortLines(std::vector<Record>& lines) {
-  std::stable_sort(lines.begin(), lines.end(), [](const Record& a, const Record& b) {
-    return lookupCode(a.field(line::kCode)) < lookupCode(b.field(line::kCode));
-  });
+// A code as the tables hold it: trimmed and right-aligned to 8 (a longer code is
+// kept whole). Held inline, so looking a code up allocates nothing.
+class HeldCode {
+ public:
+  HeldCode() { buffer_.fill(' '); }
+  explicit HeldCode(std::string_view code) {
+    code = trimmed(code);
+    if (code.size() >= kWidth) {
+      long_ = code;
+      return;
+    }
+    buffer_.fill(' ');
+    code.copy(buffer_.data() + (kWidth - code.size()), code.size());
+  }
+  std::string_view view() const { return long_.empty() ? std::string_view(buffer_.data(), kWidth) : long_; }
+
+  // Byte order; two codes of 8 compare as words.
+  friend bool operator<(const HeldCode& a, const HeldCode& b) {
+    if (a.long_.empty() && b.long_.empty()) return a.word() < b.word();
+    return a.view() < b.view();
+  }
+
+ private:
+  static constexpr std::size_t kWidth = 8;
+  // The 8 bytes big-endian, so that integer order is byte order.
+  std::uint64_t word() const {
+    std::uint64_t w = 0;
+    std::memcpy(&w, buffer_.data(), sizeof w);
+    if constexpr (std::endian::native == std::endian::little) w = __builtin_bswap64(w);
+    return w;
+  }
+
+  std::array<char, kWidth> buffer_;
+  std::string_view long_;
+};
+
+// One priced analysis line before it is laid out as text. It points at its
+// insumo row and its component row, which nothing writes while an analysis runs.
+struct PricedLine {
+  const Record* insumo = nullptr;
+  const Record* use = nullptr;
+  Cents total = 0;
+  HeldCode code;  // the insumo's F1 as held, the order of the lines; set by sortLines
+};
+
+using PricedLines = std::vector<PricedLine>;
+
+// Lines sort by code as held, equal codes in analysis order. An analysis has
+// few lines: those are sorted in place without a buffer.
+void sortLines(PricedLines& lines) {
+  for (PricedLine& l : lines) l.code = HeldCode(l.insumo->field(f::kCode));
+  constexpr std::size_t kFewLines = 16;
+  if (lines.size() > kFewLines) {
+    std::stable_sort(lines.begin(), lines.end(), [](const PricedLine& a, const PricedLine& b) { return a.code < b.code; });
+    return;
+  }
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    PricedLine line = lines[i];
+    std::size_t j = i;
+    for (; j > 0 && line.code < lines[j - 1].code; --j) lines[j] = lines[j - 1];
+    lines[j] = line;
+  }
 }
+
+// The transport of materials, priced on one line that then shows its base and amount.
+struct Transport {
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::size_t line = kNone;  // in sorted order
+  Cents base = 0;
+  Cents amount = 0;
+};
 
 void reportMissingInsumo(const PricingContext& context, const GuideContext& guide, const Record& partida,
                          std::string_view code, std::string_view kindWord) {
@@ -69,129 +137,215 @@ const Record* findInsumo(const CodeIndex& index, const store::Table& table, std:
   return &table[*row];
 }
 
-// The transport percentage a line's description carries, 0 when none.
+// The transport percentage a line's description carries, 0 when none. The
+// markers are looked for in the order "( 1%)", "( 5%)", "(10%)"; one pass over
+// the "%" signs finds them all (most descriptions have none).
 int transportMarker(std::string_view description) {
-  static constexpr std::pair<std::string_view, int> kMarkers[] = {{"( 1%)", 1}, {"( 5%)", 5}, {"(10%)", 10}};
-  for (const auto& [marker, percent] : kMarkers)
-    if (description.find(marker) != std::string_view::npos) return percent;
-  return 0;
+  bool one = false;
+  bool five = false;
+  bool ten = false;
+  for (std::size_t at = description.find('%'); at != std::string_view::npos; at = description.find('%', at + 1)) {
+    if (at < 3 || at + 1 >= description.size() || description[at + 1] != ')') continue;
+    const std::string_view before = description.substr(at - 3, 3);
+    one = one || before == "( 1";
+    five = five || before == "( 5";
+    ten = ten || before == "(10";
+  }
+  return one ? 1 : five ? 5 : ten ? 10 : 0;
+}
+
+// A line total as read back from its "#,###.00" text. Below 2^51 hundredths the
+// text's double brings back the same count; beyond, it is read as the text says.
+Cents shownTotal(Cents total) {
+  constexpr Cents kExact = Cents{1} << 51;
+  if (total > -kExact && total < kExact) return total;
+  return store::round2Cents(number(store::moneyDisplay(total)));
+}
+
+// A price as F6 and F7 hold it: store::moneyDisplay(amount, 20), written in one
+// buffer since every pass writes one for each partida.
+std::string priceText(Cents amount) {
+  constexpr std::size_t kWidth = 20;
+  char buffer[32];  // "-", 17 digits, 5 points, ",00"
+  char* const end = buffer + sizeof buffer;
+  char* p = end;
+  std::uint64_t magnitude = amount < 0 ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
+  for (int i = 0; i < 2; ++i, magnitude /= 10) *--p = static_cast<char>('0' + magnitude % 10);
+  *--p = ',';
+  for (int digits = 0; digits == 0 || magnitude != 0; ++digits, magnitude /= 10) {
+    if (digits > 0 && digits % 3 == 0) *--p = '.';
+    *--p = static_cast<char>('0' + magnitude % 10);
+  }
+  if (amount < 0) *--p = '-';
+  const auto length = static_cast<std::size_t>(end - p);
+  std::string text(std::max(length, kWidth), ' ');
+  std::copy(p, end, text.end() - static_cast<std::ptrdiff_t>(length));
+  return text;
 }
 
 Cents perUnit(Cents amount, double rendimiento) {
   return rendimiento > 0 ? store::round2Cents(money(amount) / rendimiento) : amount;
 }
 
-void analyseMaterials(const PricingContext& context, const GuideContext& guide, const Record& partida,
-                      PartidaAnalysis& analysis) {
+// Materials: every line is kept, since a percentage item makes the transport
+// depend on all of them in code order. `sorted` asks for code order regardless.
+Transport analyseMaterials(const PricingContext& context, const GuideContext& guide, const Record& partida,
+                           PricedLines& lines, bool sorted, AnalysisTotals& totals) {
   const store::Table& components = guide.tables.materials;
   const store::Table& materials = context.insumos.materials;
   Cents sum = 0;
   bool percentItem = false;
-  for (std::size_t row : guide.index.materials.rowsOf(partida.field(f::kCode))) {
-    if (row >= components.size()) break;
-    const Record& use = components[row];
-    const std::string code = lookupCode(substituteMaterial(context.rules, use.field(f::kComponentInsumo)));
-    const Record* material = findInsumo(context.insumoIndex.materials, materials, code);
+  const std::span<const ComponentEntry> entries = guide.index.materials.entriesOf(partida.field(f::kCode), components);
+  lines.reserve(entries.size());
+  const bool substituting = context.rules.substitutionEnabled != decltype(context.rules.substitutionEnabled){};
+  for (const ComponentEntry& entry : entries) {
+    if (entry.row >= components.size()) break;
+    const std::string_view insumoCode = entry.insumoCode(components);
+    const HeldCode code(substituting ? substituteMaterial(context.rules, insumoCode) : insumoCode);
+    const Record* material = findInsumo(context.insumoIndex.materials, materials, code.view());
     if (material == nullptr) {
-      reportMissingInsumo(context, guide, partida, code, "MATERIAL");
+      reportMissingInsumo(context, guide, partida, code.view(), "MATERIAL");
       break;
     }
-    const double quantity = number(use.field(f::kComponentQuantity));
+    const double quantity = entry.quantity;
     double cost = number(material->field(f::kMaterialCost));
-    if (store::trim(material->field(f::kUnit)) == "%") {
+    if (trimmed(material->field(f::kUnit)) == "%") {
       percentItem = true;
       cost = 0;
     }
     const Cents total = store::round2Cents(quantity * cost);
     sum = addMoney(sum, total);
-    analysis.materials.push_back(analysisLine(
-        {material->field(f::kCode), material->field(f::kDescription), use.field(f::kComponentQuantity),
-         material->field(f::kMaterialCost), store::moneyDisplay(total), use.field(f::kComponentExtra),
-         material->field(f::kMaterialDate), material->field(f::kMaterialType), material->field(f::kUnit)}));
+    lines.push_back(PricedLine{material, &components[entry.row], total, {}});
   }
-  sortLines(analysis.materials);
+  if (sorted || percentItem) sortLines(lines);
 
   // Transport: a percentage of the materials, priced on the first line (in code
   // order) that names it; that line shows the base and the amount.
-  Cents transport = 0;
+  Transport transport;
   if (percentItem) {
     sum = 0;
-    for (const Record& l : analysis.materials)
-      sum = addMoney(sum, store::round2Cents(number(l.field(line::kTotal))));
-    for (Record& l : analysis.materials) {
-      const int percent = transportMarker(l.field(line::kDescription));
+    for (const PricedLine& l : lines) sum = addMoney(sum, shownTotal(l.total));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const int percent = transportMarker(lines[i].insumo->field(f::kDescription));
       if (percent == 0) continue;
-      transport = store::round2Cents(money(sum) * percent / 100);
-      l.setField(line::kCost, store::moneyDisplay(sum));
-      l.setField(line::kTotal, store::moneyDisplay(transport));
+      transport = Transport{i, sum, store::round2Cents(money(sum) * percent / 100)};
       break;
     }
   }
-  analysis.totals.materialsTotal = addMoney(sum, transport);
-  analysis.totals.materialsUnit = analysis.totals.materialsTotal;
+  totals.materialsTotal = addMoney(sum, transport.amount);
+  totals.materialsUnit = totals.materialsTotal;
+  return transport;
 }
 
-void analyseEquipment(const PricingContext& context, const GuideContext& guide, const Record& partida,
-                      PartidaAnalysis& analysis) {
+// Equipment and labour sum in analysis order; their lines are kept only when
+// they are to be laid out (`lines` not null).
+std::size_t analyseEquipment(const PricingContext& context, const GuideContext& guide, const Record& partida,
+                             PricedLines* lines, AnalysisTotals& totals) {
   const store::Table& components = guide.tables.equipment;
   const store::Table& equipment = context.insumos.equipment;
   Cents sum = 0;
-  for (std::size_t row : guide.index.equipment.rowsOf(partida.field(f::kCode))) {
-    if (row >= components.size()) break;
-    const Record& use = components[row];
-    if (isWinchExcluded(context.rules, InsumoKind::Equipment, use.field(f::kComponentInsumo))) continue;
-    const std::string code = lookupCode(use.field(f::kComponentInsumo));
-    const Record* item = findInsumo(context.insumoIndex.equipment, equipment, code);
+  std::size_t count = 0;
+  for (const ComponentEntry& entry : guide.index.equipment.entriesOf(partida.field(f::kCode), components)) {
+    if (entry.row >= components.size()) break;
+    const std::string_view insumoCode = entry.insumoCode(components);
+    if (isWinchExcluded(context.rules, InsumoKind::Equipment, insumoCode)) continue;
+    const HeldCode code(insumoCode);
+    const Record* item = findInsumo(context.insumoIndex.equipment, equipment, code.view());
     if (item == nullptr) {
-      reportMissingInsumo(context, guide, partida, code, "EQUIPO");
+      reportMissingInsumo(context, guide, partida, code.view(), "EQUIPO");
       break;
     }
-    const double quantity = number(use.field(f::kComponentQuantity));
+    const double quantity = entry.quantity;
     const double cost = number(item->field(f::kEquipmentCost));
-    const double coefficient = number(use.field(f::kComponentExtra));
+    const double coefficient = entry.extra;
     const Cents total = store::round2Cents(quantity * cost * coefficient);
     sum = addMoney(sum, total);
-    analysis.equipment.push_back(analysisLine(
-        {item->field(f::kCode), item->field(f::kDescription), use.field(f::kComponentQuantity),
-         item->field(f::kEquipmentCost), store::moneyDisplay(total), use.field(f::kComponentExtra),
-         item->field(f::kEquipmentDate), item->field(f::kEquipmentType), item->field(f::kUnit)}));
+    ++count;
+    if (lines != nullptr) lines->push_back(PricedLine{item, &components[entry.row], total, {}});
   }
-  sortLines(analysis.equipment);
-  analysis.totals.equipmentTotal = sum;
-  analysis.totals.equipmentUnit = perUnit(sum, analysis.totals.rendimiento);
+  totals.equipmentTotal = sum;
+  totals.equipmentUnit = perUnit(sum, totals.rendimiento);
+  return count;
 }
 
-void analyseLabour(const PricingContext& context, const GuideContext& guide, const Record& partida,
-                   PartidaAnalysis& analysis) {
+std::size_t analyseLabour(const PricingContext& context, const GuideContext& guide, const Record& partida,
+                          PricedLines* lines, AnalysisTotals& totals) {
   const store::Table& components = guide.tables.labour;
   const store::Table& labour = context.insumos.labour;
   Cents sum = 0;
   float workers = 0;
-  for (std::size_t row : guide.index.labour.rowsOf(partida.field(f::kCode))) {
-    if (row >= components.size()) break;
-    const Record& use = components[row];
-    if (isWinchExcluded(context.rules, InsumoKind::Labour, use.field(f::kComponentInsumo))) continue;
-    const std::string code = lookupCode(use.field(f::kComponentInsumo));
-    const Record* item = findInsumo(context.insumoIndex.labour, labour, code);
+  std::size_t count = 0;
+  for (const ComponentEntry& entry : guide.index.labour.entriesOf(partida.field(f::kCode), components)) {
+    if (entry.row >= components.size()) break;
+    const std::string_view insumoCode = entry.insumoCode(components);
+    if (isWinchExcluded(context.rules, InsumoKind::Labour, insumoCode)) continue;
+    const HeldCode code(insumoCode);
+    const Record* item = findInsumo(context.insumoIndex.labour, labour, code.view());
     if (item == nullptr) {
-      reportMissingInsumo(context, guide, partida, code, "MANO DE OBRA");
+      reportMissingInsumo(context, guide, partida, code.view(), "MANO DE OBRA");
       break;
     }
-    const double quantity = number(use.field(f::kComponentQuantity));
+    const double quantity = entry.quantity;
     const double wage = number(item->field(f::kLabourWage));
     // The count is single precision; each addition is made in double.
     workers = static_cast<float>(static_cast<double>(workers) + quantity);
     const Cents total = store::round2Cents(quantity * wage);
     sum = addMoney(sum, total);
-    analysis.labour.push_back(analysisLine({item->field(f::kCode), item->field(f::kDescription),
-                                            use.field(f::kComponentQuantity), item->field(f::kLabourWage),
-                                            store::moneyDisplay(total), item->field(f::kLabourDate),
-                                            item->field(f::kLabourType), "", item->field(f::kUnit)}));
+    ++count;
+    if (lines != nullptr) lines->push_back(PricedLine{item, &components[entry.row], total, {}});
   }
-  sortLines(analysis.labour);
-  analysis.totals.workers = workers;
-  analysis.totals.labourTotal = sum;
-  analysis.totals.labourUnit = perUnit(sum, analysis.totals.rendimiento);
+  totals.workers = workers;
+  totals.labourTotal = sum;
+  totals.labourUnit = perUnit(sum, totals.rendimiento);
+  return count;
+}
+
+// The display lines (records of line::kFieldCount fields, numbers in display form).
+Record analysisLine(std::initializer_list<std::string_view> fields) {
+  store::RecordBuilder builder(line::kFieldCount);
+  for (std::string_view field : fields) builder.add(field);
+  return builder.finish();
+}
+
+std::vector<Record> materialLines(const PricedLines& lines, const Transport& transport) {
+  std::vector<Record> out;
+  out.reserve(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const Record& m = *lines[i].insumo;
+    const Record& use = *lines[i].use;
+    const bool carriesTransport = i == transport.line;
+    const std::string cost(carriesTransport ? store::moneyDisplay(transport.base) : m.field(f::kMaterialCost));
+    const std::string total = store::moneyDisplay(carriesTransport ? transport.amount : lines[i].total);
+    out.push_back(analysisLine({m.field(f::kCode), m.field(f::kDescription), use.field(f::kComponentQuantity), cost,
+                                total, use.field(f::kComponentExtra), m.field(f::kMaterialDate),
+                                m.field(f::kMaterialType), m.field(f::kUnit)}));
+  }
+  return out;
+}
+
+std::vector<Record> equipmentLines(const PricedLines& lines) {
+  std::vector<Record> out;
+  out.reserve(lines.size());
+  for (const PricedLine& l : lines) {
+    const Record& e = *l.insumo;
+    out.push_back(analysisLine({e.field(f::kCode), e.field(f::kDescription), l.use->field(f::kComponentQuantity),
+                                e.field(f::kEquipmentCost), store::moneyDisplay(l.total),
+                                l.use->field(f::kComponentExtra), e.field(f::kEquipmentDate),
+                                e.field(f::kEquipmentType), e.field(f::kUnit)}));
+  }
+  return out;
+}
+
+std::vector<Record> labourLines(const PricedLines& lines) {
+  std::vector<Record> out;
+  out.reserve(lines.size());
+  for (const PricedLine& l : lines) {
+    const Record& w = *l.insumo;
+    out.push_back(analysisLine({w.field(f::kCode), w.field(f::kDescription), l.use->field(f::kComponentQuantity),
+                                w.field(f::kLabourWage), store::moneyDisplay(l.total), w.field(f::kLabourDate),
+                                w.field(f::kLabourType), "", w.field(f::kUnit)}));
+  }
+  return out;
 }
 
 }  // namespace
@@ -203,11 +357,33 @@ std::string missingInsumoGuideText(store::Guide guide) {
 
 PartidaAnalysis analysePartida(const PricingContext& context, const GuideContext& guide, const Record& partida) {
   PartidaAnalysis analysis;
-  analysis.totals.rendimiento = store::round3(number(partida.field(f::kRendimiento)));
-  analyseMaterials(context, guide, partida, analysis);
-  analyseEquipment(context, guide, partida, analysis);
-  analyseLabour(context, guide, partida, analysis);
+  AnalysisTotals& totals = analysis.totals;
+  totals.rendimiento = store::round3(number(partida.field(f::kRendimiento)));
+  PricedLines materials;
+  PricedLines equipment;
+  PricedLines labour;
+  const Transport transport = analyseMaterials(context, guide, partida, materials, true, totals);
+  analyseEquipment(context, guide, partida, &equipment, totals);
+  analyseLabour(context, guide, partida, &labour, totals);
+  sortLines(equipment);
+  sortLines(labour);
+  analysis.materials = materialLines(materials, transport);
+  analysis.equipment = equipmentLines(equipment);
+  analysis.labour = labourLines(labour);
   return analysis;
+}
+
+AnalysisSummary analysePartidaTotals(const PricingContext& context, const GuideContext& guide,
+                                     const Record& partida) {
+  AnalysisSummary summary;
+  AnalysisTotals& totals = summary.totals;
+  totals.rendimiento = store::round3(number(partida.field(f::kRendimiento)));
+  PricedLines materials;
+  analyseMaterials(context, guide, partida, materials, false, totals);
+  summary.counts.materials = materials.size();
+  summary.counts.equipment = analyseEquipment(context, guide, partida, nullptr, totals);
+  summary.counts.labour = analyseLabour(context, guide, partida, nullptr, totals);
+  return summary;
 }
 
 double fcasPercentFor(const Record& partida, const WorkingValues& values) {
@@ -254,14 +430,13 @@ PriceBuildUp buildUpPrice(const AnalysisCounts& counts, const AnalysisTotals& to
 
 std::string unitPriceFromTotals(const AnalysisCounts& counts, const AnalysisTotals& totals,
                                 const WorkingValues& values, double fcasPercent) {
-  std::string text = store::moneyDisplay(buildUpPrice(counts, totals, values, fcasPercent).unitPrice);
-  if (text == "0,00") text = "0,01";
-  return store::rightAlign(text, 20);
+  const Cents price = buildUpPrice(counts, totals, values, fcasPercent).unitPrice;
+  return priceText(price == 0 ? 1 : price);  // "0,00" is shown as "0,01"
 }
 
 std::string directCostFromTotals(const AnalysisCounts& counts, const AnalysisTotals& totals,
                                  const WorkingValues& values, double fcasPercent) {
-  return store::moneyDisplay(buildUpPrice(counts, totals, values, fcasPercent).directCost, 20);
+  return priceText(buildUpPrice(counts, totals, values, fcasPercent).directCost);
 }
 
 }  // namespace baltu::pricing

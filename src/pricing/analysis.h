@@ -68,6 +68,15 @@ std::string missingInsumoGuideText(store::Guide guide);
 PartidaAnalysis analysePartida(const PricingContext& context, const GuideContext& guide,
                                const store::Record& partida);
 
+// The same analysis without laying out its lines: the counts and totals the
+// prices are built from, with the same messages. What the pricing passes use.
+struct AnalysisSummary {
+  AnalysisCounts counts;
+  AnalysisTotals totals;
+};
+AnalysisSummary analysePartidaTotals(const PricingContext& context, const GuideContext& guide,
+                                     const store::Record& partida);
+
 // The FCAS % a partida is priced with: its FCAS1 (F8) or FCAS2 (F9) by the
 // cestaticket mode when the source is each partida, else the FCAS working value.
 // A figure that is not a number prices at 0 %.

@@ -1,5 +1,7 @@
 #include "pricing/edition_table.h"
 
+#include <span>
+
 #include "store/number_text.h"
 #include "store/text.h"
 
@@ -71,6 +73,29 @@ std::string_view familyCaption(Guide guide) {
   }
 }
 
+// The slots a guide accepts, in the order they are tested.
+std::span<const std::size_t> sectorsOf(Guide guide) {
+  static constexpr std::size_t kBuilding[] = {EDIF, TRAN, ESTU, ANTE, PROA, PROB, PROC, LEVA, LEVB, REPL};
+  static constexpr std::size_t kRepairs[] = {REPA, TRAN};
+  static constexpr std::size_t kUrban[] = {URBA, TRAN, REPL};
+  static constexpr std::size_t kElectromechanical[] = {ELEM, TRAN};
+  static constexpr std::size_t kRoads[] = {VIAL, TRAN};
+  static constexpr std::size_t kElectrical[] = {ELEC, TRAN};
+  static constexpr std::size_t kSanitation[] = {AMBI, TRAN};
+  switch (guide) {
+    case Guide::Guia1:
+    case Guide::Ed9000: return kBuilding;
+    case Guide::Guia2:
+    case Guide::Rm9000: return kRepairs;
+    case Guide::Guia3: return kUrban;
+    case Guide::Guia4: return kElectromechanical;
+    case Guide::Guia5: return kRoads;
+    case Guide::Guia6: return kElectrical;
+    case Guide::Guia7: return kSanitation;
+    default: return {};
+  }
+}
+
 store::Cents centsOf(std::string_view text) { return store::round2Cents(store::parseRawNumber(text)); }
 
 }  // namespace
@@ -88,27 +113,25 @@ store::Expected<Edition> applyEdition(std::string_view editionName) {
 std::string_view sectorCode(std::size_t slot) { return kSectorCodes.at(slot); }
 
 std::vector<std::size_t> acceptedSectors(Guide guide) {
-  switch (guide) {
-    case Guide::Guia1:
-    case Guide::Ed9000: return {EDIF, TRAN, ESTU, ANTE, PROA, PROB, PROC, LEVA, LEVB, REPL};
-    case Guide::Guia2:
-    case Guide::Rm9000: return {REPA, TRAN};
-    case Guide::Guia3: return {URBA, TRAN, REPL};
-    case Guide::Guia4: return {ELEM, TRAN};
-    case Guide::Guia5: return {VIAL, TRAN};
-    case Guide::Guia6: return {ELEC, TRAN};
-    case Guide::Guia7: return {AMBI, TRAN};
-    default: return {};
-  }
+  const std::span<const std::size_t> slots = sectorsOf(guide);
+  return std::vector<std::size_t>(slots.begin(), slots.end());
 }
 
-std::string storedFcas(std::string_view text) { return store::rightAlign(store::toDisplayNumber(text), 8); }
+std::string storedFcas(std::string_view text) {
+  // Display form and right alignment in one pass: this runs for every partida read.
+  constexpr std::size_t kWidth = 8;
+  const std::size_t pad = text.size() < kWidth ? kWidth - text.size() : 0;
+  std::string out(pad + text.size(), ' ');
+  for (std::size_t i = 0; i < text.size(); ++i)
+    out[pad + i] = text[i] == '.' ? ',' : text[i] == ',' ? '.' : text[i];
+  return out;
+}
 
 std::optional<store::PartidaFcas> resolvePartidaFcas(const Edition& edition, Guide guide,
                                                      const store::PartidaBeingRead& partida,
                                                      store::UserInterface& ui) {
   const EditionEntry& entry = *edition.entry;
-  const std::vector<std::size_t> slots = acceptedSectors(guide);
+  const std::span<const std::size_t> slots = sectorsOf(guide);
   for (std::size_t slot : slots)
     if (partida.sector == kSectorCodes[slot])
       return store::PartidaFcas{storedFcas(entry.fcas1[slot]), storedFcas(entry.fcas2[slot])};

@@ -1,5 +1,7 @@
 #include "pricing/price_cache.h"
 
+#include <algorithm>
+
 #include "pricing/price_passes.h"
 #include "store/data_file.h"
 #include "store/text.h"
@@ -28,8 +30,12 @@ std::string basePriceCacheName(store::Guide guide, const store::LoadOptions& opt
   return std::string(store::guideId(guide).baseName) + (options.sortByCode ? "I" : "") + ".APU";
 }
 
-std::optional<std::vector<std::string>> parseBasePriceCache(std::string_view bytes, std::size_t partidaCount) {
-  std::vector<std::string> lines;
+namespace {
+
+// The cache's lines as views into its bytes, or nothing when it must be treated as absent.
+std::optional<std::vector<std::string_view>> cacheLines(std::string_view bytes, std::size_t partidaCount) {
+  std::vector<std::string_view> lines;
+  lines.reserve(std::min(partidaCount, bytes.size()));  // a line holds at least one digit
   std::size_t start = 0;
   while (start < bytes.size()) {
     if (lines.size() == partidaCount) return std::nullopt;  // more lines than partidas
@@ -39,17 +45,25 @@ std::optional<std::vector<std::string>> parseBasePriceCache(std::string_view byt
     std::string_view text = bytes.substr(start, end - start);
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
     if (!isDisplayNumber(text)) return std::nullopt;
-    lines.emplace_back(text);
+    lines.push_back(text);
     start = next;
   }
   if (lines.size() != partidaCount) return std::nullopt;
   return lines;
 }
 
+}  // namespace
+
+std::optional<std::vector<std::string>> parseBasePriceCache(std::string_view bytes, std::size_t partidaCount) {
+  const std::optional<std::vector<std::string_view>> lines = cacheLines(bytes, partidaCount);
+  if (!lines) return std::nullopt;
+  return std::vector<std::string>(lines->begin(), lines->end());
+}
+
 bool readBasePriceCache(const std::filesystem::path& path, store::Table& partidas) {
   const store::FileBytes file = store::readWholeFile(path);
   if (file.errorNumber != 0) return false;
-  std::optional<std::vector<std::string>> lines = parseBasePriceCache(file.bytes, partidas.size());
+  const std::optional<std::vector<std::string_view>> lines = cacheLines(file.bytes, partidas.size());
   if (!lines) return false;
   for (std::size_t i = 0; i < partidas.size(); ++i) partidas[i].setField(store::field::kBasePrice, (*lines)[i]);
   return true;

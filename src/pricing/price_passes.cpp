@@ -14,6 +14,12 @@ bool pricesAsDirectCost(store::Guide guide) {
   return store::is9000Guide(guide) || guide == store::Guide::Merged9000;
 }
 
+std::string priceText(store::Guide guide, const AnalysisSummary& analysis, const WorkingValues& values,
+                      double fcasPercent) {
+  if (pricesAsDirectCost(guide)) return directCostFromTotals(analysis.counts, analysis.totals, values, fcasPercent);
+  return unitPriceFromTotals(analysis.counts, analysis.totals, values, fcasPercent);
+}
+
 // The order of a 9000 pass: the first "EDF-9044"/"REM-9044" in table order, then every partida.
 std::vector<std::size_t> order9000(const store::Table& partidas) {
   std::vector<std::size_t> order;
@@ -35,9 +41,9 @@ void run9000Pass(const PricingContext& context, const GuideContext& guide, const
   store::Table& materials = context.insumos.materials;
   for (std::size_t i : order9000(partidas)) {
     store::Record& partida = partidas[i];
-    const PartidaAnalysis analysis = analysePartida(context, guide, partida);
+    const AnalysisSummary analysis = analysePartidaTotals(context, guide, partida);
     const std::string text =
-        directCostFromTotals(analysis.counts(), analysis.totals, values, fcasPercentFor(partida, values));
+        directCostFromTotals(analysis.counts, analysis.totals, values, fcasPercentFor(partida, values));
     partida.setField(priceField, text);
     const std::optional<std::size_t> material =
         context.insumoIndex.materialsByTrimmedCode.find(store::trim(partida.field(f::kCode)));
@@ -58,8 +64,7 @@ WorkingValues basePassValues(const WorkingValues& predetermined) {
 
 std::string partidaPriceText(store::Guide guide, const PartidaAnalysis& analysis, const WorkingValues& values,
                              double fcasPercent) {
-  if (pricesAsDirectCost(guide)) return directCostFromTotals(analysis.counts(), analysis.totals, values, fcasPercent);
-  return unitPriceFromTotals(analysis.counts(), analysis.totals, values, fcasPercent);
+  return priceText(guide, AnalysisSummary{analysis.counts(), analysis.totals}, values, fcasPercent);
 }
 
 std::vector<std::string> computeBasePrices(const PricingContext& context, const GuideContext& guide) {
@@ -76,8 +81,8 @@ std::vector<std::string> computeBasePrices(const PricingContext& context, const 
       context.ui.processEvents();
     }
     store::Record& partida = partidas[i];
-    const PartidaAnalysis analysis = analysePartida(context, guide, partida);
-    std::string text = partidaPriceText(guide.id, analysis, values, fcasPercentFor(partida, values));
+    const AnalysisSummary analysis = analysePartidaTotals(context, guide, partida);
+    std::string text = priceText(guide.id, analysis, values, fcasPercentFor(partida, values));
     partida.setField(f::kBasePrice, text);
     prices.push_back(std::move(text));
   }
@@ -98,8 +103,8 @@ void price9000Guide(const PricingContext& context, const GuideContext& guide, Pr
 }
 
 std::string recalculatePartida(const PricingContext& context, const GuideContext& guide, store::Record& partida) {
-  const PartidaAnalysis analysis = analysePartida(context, guide, partida);
-  std::string text = partidaPriceText(guide.id, analysis, context.user, fcasPercentFor(partida, context.user));
+  const AnalysisSummary analysis = analysePartidaTotals(context, guide, partida);
+  std::string text = priceText(guide.id, analysis, context.user, fcasPercentFor(partida, context.user));
   partida.setField(f::kRecalculatedPrice, text);
   return text;
 }
@@ -118,8 +123,11 @@ RecalculationResult recalculateAll(const PricingContext& context, const GuideCon
   if (openGuide == nullptr) return result;
   store::Table& partidas = openGuide->tables.partidas;
   const std::size_t count = partidas.size();
+  const std::string countText = std::to_string(count);
+  std::string label;
   for (std::size_t i = 0; i < count; ++i) {
-    ui.showProgress(std::string(kRecalculationLabel) + std::to_string(i + 1) + " de" + std::to_string(count));
+    label.assign(kRecalculationLabel).append(std::to_string(i + 1)).append(" de").append(countText);
+    ui.showProgress(label);
     recalculatePartida(context, *openGuide, partidas[i]);
     ++result.priced;
     ui.showProgress(percentMaskText(static_cast<double>(i + 1) / static_cast<double>(count)));

@@ -1,7 +1,11 @@
 #include "store/number_text.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 
 #include "store/text.h"
 
@@ -97,7 +101,78 @@ std::string toParsableNumber(std::string_view text) {
   return out;
 }
 
-double parseDisplayNumber(std::string_view text) { return leadingNumber(toParsableNumber(trim(text))); }
+namespace {
+
+// Blanks at the start; right-aligned fields have many, so they are skipped a word at a time.
+std::size_t leadingBlanks(std::string_view s) {
+  constexpr std::uint64_t kEightBlanks = 0x2020202020202020;
+  std::size_t i = 0;
+  for (; i + sizeof kEightBlanks <= s.size(); i += sizeof kEightBlanks) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, s.data() + i, sizeof word);
+    // The first byte that is not a blank: the lowest set byte of the difference in memory order.
+    if (const std::uint64_t other = word ^ kEightBlanks; other != 0) {
+      const int bit = std::endian::native == std::endian::little ? std::countr_zero(other) : std::countl_zero(other);
+      return i + static_cast<std::size_t>(bit / 8);
+    }
+  }
+  while (i < s.size() && s[i] == ' ') ++i;
+  return i;
+}
+
+// The common display numbers ("1.234,50", "-0,0125": up to 15 digits) read
+// without building the parsable text: the digits as an exact integer divided by
+// an exact power of ten is the correctly rounded value, as from_chars gives.
+// Anything else takes the general path. `text` starts after the leading blanks;
+// the number ends at the first character not part of it, so trailing blanks
+// need no trimming.
+std::optional<double> parseShortDisplayNumber(std::string_view text) {
+  constexpr std::size_t kMaxDigits = 15;  // below 2^53: the integer is exact, and so is its power of ten
+  static constexpr double kPowers[kMaxDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  bool negative = false;
+  if (p != end && (*p == '-' || *p == '+')) negative = *p++ == '-';
+  std::uint64_t digits = 0;  // wraps harmlessly past kMaxDigits digits, which are refused below
+  std::size_t count = 0;     // digits read, leading zeros included
+  std::size_t decimals = 0;
+  // Integer part: digits, and points grouping thousands.
+  for (; p != end; ++p) {
+    const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+    if (digit <= 9) {
+      digits = digits * 10 + digit;
+      ++count;
+    } else if (*p != '.') {
+      break;
+    }
+  }
+  if (p != end && *p == ',') {
+    for (++p; p != end; ++p) {
+      const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+      if (digit > 9) break;
+      digits = digits * 10 + digit;
+      ++decimals;
+    }
+    // A point among the decimals is dropped too, and a second comma ends the
+    // number: both rare enough for the general path.
+    if (p != end && (*p == '.' || *p == ',')) return std::nullopt;
+  }
+  count += decimals;
+  // Without a digit the general path decides (blanks or a sign uncovered by dropped points).
+  if (count == 0 || count > kMaxDigits) return std::nullopt;
+  const double value = static_cast<double>(digits) / kPowers[decimals];
+  return negative ? -value : value;
+}
+
+}  // namespace
+
+double parseDisplayNumber(std::string_view text) {
+  const std::size_t start = leadingBlanks(text);
+  if (start == text.size()) return 0.0;  // empty or blank: no number
+  if (const std::optional<double> value = parseShortDisplayNumber(text.substr(start))) return *value;
+  return leadingNumber(toParsableNumber(trim(text)));
+}
 
 double parseRawNumber(std::string_view text) { return leadingNumber(text); }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "pricing_fixture.h"
 #include "store/text.h"
 
@@ -37,6 +39,7 @@ struct AnalysisCase {
   std::vector<Record> materials{};
   std::vector<Record> equipment{};
   std::vector<Record> labour{};
+  std::vector<Record> extraMaterials{};  // added to the catalogue
   bool winchExcluded = false;
   bool substitute9 = false;  // the pair 9 -> 4695
   store::Guide guide = store::Guide::Guia1;
@@ -65,6 +68,14 @@ std::vector<AnalysisCase> analysisCases() {
       {.name = "TwoMarkersFirstInCodeOrder",
        .materials = {materialUse(p, "101", "2,0000"), materialUse(p, "1000", "1,0000"), materialUse(p, "96", "1,0000")},
        .materialLines = {"96 25,00 0,25", "101 12,50 25,00", "1000 0,00 0,00"},
+       .materialsTotal = 2525,
+       .unitPrice = "25,25",
+       .directCost = "25,25"},
+      // The markers are tried in the order 1 %, 5 %, 10 %, wherever they stand.
+      {.name = "MarkersTriedInOrder",
+       .materials = {materialUse(p, "101", "2,0000"), materialUse(p, "98", "1,0000")},
+       .extraMaterials = {test::material("98", "Fletes (10%) y acarreo ( 1%)", "%", "0,00")},
+       .materialLines = {"98 25,00 0,25", "101 12,50 25,00"},
        .materialsTotal = 2525,
        .unitPrice = "25,25",
        .directCost = "25,25"},
@@ -168,16 +179,30 @@ void PrintTo(const AnalysisCase& c, std::ostream* os) { *os << c.name; }
 
 class AnalysisTable : public ::testing::TestWithParam<AnalysisCase> {};
 
-TEST_P(AnalysisTable, LinesTotalsPricesAndMessages) {
-  const AnalysisCase& c = GetParam();
-  test::PricingFixture fx;
+void setUp(test::PricingFixture& fx, const AnalysisCase& c) {
   fx.guideId = c.guide;
   fx.rules.winchExcluded = c.winchExcluded;
   fx.rules.substitutionEnabled[1] = c.substitute9;
+  fx.insumos.materials.insert(fx.insumos.materials.end(), c.extraMaterials.begin(), c.extraMaterials.end());
   fx.guide.partidas = {test::partida(kCode, "Partida de prueba", c.rendimiento)};
   fx.guide.materials = c.materials;
   fx.guide.equipment = c.equipment;
   fx.guide.labour = c.labour;
+}
+
+std::vector<std::string> messageTexts(const test::PricingFixture& fx) {
+  std::vector<std::string> texts;
+  for (const auto& m : fx.ui.messages) {
+    EXPECT_EQ(m.caption, "Baltu");
+    texts.push_back(m.text);
+  }
+  return texts;
+}
+
+TEST_P(AnalysisTable, LinesTotalsPricesAndMessages) {
+  const AnalysisCase& c = GetParam();
+  test::PricingFixture fx;
+  setUp(fx, c);
 
   const PartidaAnalysis a = analysePartida(fx.context(), fx.guideContext(), fx.guide.partidas[0]);
 
@@ -194,12 +219,29 @@ TEST_P(AnalysisTable, LinesTotalsPricesAndMessages) {
   EXPECT_EQ(unitPriceFromTotals(a.counts(), a.totals, values, fcas), store::rightAlign(c.unitPrice, 20));
   EXPECT_EQ(directCostFromTotals(a.counts(), a.totals, values, fcas), store::rightAlign(c.directCost, 20));
 
-  std::vector<std::string> messages;
-  for (const auto& m : fx.ui.messages) {
-    EXPECT_EQ(m.caption, "Baltu");
-    messages.push_back(m.text);
-  }
-  EXPECT_EQ(messages, c.messages);
+  EXPECT_EQ(messageTexts(fx), c.messages);
+}
+
+// The passes price without laying out lines; they must come to the same totals
+// and show the same messages.
+TEST_P(AnalysisTable, TotalsWithoutLinesAreTheSame) {
+  const AnalysisCase& c = GetParam();
+  test::PricingFixture fx;
+  setUp(fx, c);
+
+  const AnalysisSummary s = analysePartidaTotals(fx.context(), fx.guideContext(), fx.guide.partidas[0]);
+
+  EXPECT_EQ(s.counts.materials, c.materialLines.size());
+  EXPECT_EQ(s.counts.equipment, c.equipmentLines.size());
+  EXPECT_EQ(s.counts.labour, c.labourLines.size());
+  EXPECT_EQ(s.totals.materialsTotal, c.materialsTotal);
+  EXPECT_EQ(s.totals.equipmentUnit, c.equipmentUnit);
+  EXPECT_EQ(s.totals.labourUnit, c.labourUnit);
+  const WorkingValues values;
+  const double fcas = fcasPercentFor(fx.guide.partidas[0], values);
+  EXPECT_EQ(unitPriceFromTotals(s.counts, s.totals, values, fcas), store::rightAlign(c.unitPrice, 20));
+  EXPECT_EQ(directCostFromTotals(s.counts, s.totals, values, fcas), store::rightAlign(c.directCost, 20));
+  EXPECT_EQ(messageTexts(fx), c.messages);
 }
 
 INSTANTIATE_TEST_SUITE_P(Analyses, AnalysisTable, ::testing::ValuesIn(analysisCases()),
@@ -233,6 +275,24 @@ TEST(Analysis, LinesCarryTheirSourceFields) {
   EXPECT_EQ(a.labour[0].text(), Record::fromFields({"       1", cp("Albañil"), "   1,00", store::rightAlign("60,00", 20),
                                                      "60,00", date, "S ", "", "dia"})
                                     .text());
+}
+
+// Prices are written as "#,###.00" in display form, right-aligned to 20, for
+// any amount, and a unit price of 0,00 shows as 0,01.
+TEST(PriceText, EveryAmountInTheMoneyMask) {
+  const store::Cents amounts[] = {0,          1,          5,         99,         100,     1234,
+                                  100000,     123456789,  -1,        -99,        -100,    -123456789,
+                                  999999999,  1000000000, std::numeric_limits<store::Cents>::max(),
+                                  std::numeric_limits<store::Cents>::min()};
+  const WorkingValues values;
+  for (store::Cents amount : amounts) {
+    AnalysisTotals totals;
+    totals.materialsTotal = totals.materialsUnit = amount;
+    const AnalysisCounts counts{.materials = 1};
+    EXPECT_EQ(directCostFromTotals(counts, totals, values, 0), store::moneyDisplay(amount, 20)) << amount;
+    EXPECT_EQ(unitPriceFromTotals(counts, totals, values, 0), store::moneyDisplay(amount == 0 ? 1 : amount, 20))
+        << amount;
+  }
 }
 
 // The shared partida of the price build-up: R 4; materials 25,00; equipment 40,00 a

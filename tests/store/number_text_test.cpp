@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "store/money.h"
 #include "store/number_text.h"
+#include "store/text.h"
 
 namespace baltu::store {
 namespace {
@@ -49,6 +55,31 @@ TEST(NumberTextTest, ParsingDisplayAndRawText) {
   EXPECT_FALSE(isRawNumber("REPL"));
   EXPECT_FALSE(isRawNumber("1.2.3"));
   EXPECT_FALSE(isRawNumber(""));
+}
+
+// Display numbers are read without building the parsable text; the value must be
+// exactly the one the definition gives (trim, drop the points, comma to point,
+// leading decimal number), sign of zero included.
+TEST(NumberTextTest, DisplayNumbersReadAsTheirParsableText) {
+  auto byDefinition = [](std::string_view text) { return parseRawNumber(toParsableNumber(trim(text))); };
+  auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+  std::vector<std::string> texts = {
+      "            1.234,50", "  -0,0125", "REPL", "", "    ", "0,00", "-0,00", "+3,25", "1.234.567,891",
+      "12.345,6789", "0,1", "0,2", "0,3", "2,675", "9.007.199.254.740.993", "999.999.999.999.999",
+      "1.000.000.000.000.000", "0,000000000000000000000001", "123456789012345,6", "5,", ",5", "-,5", "-",
+      ",", ".", ". 5", ".-5", "-. 5", "1,2,3", "1,2.5", "1.2.3,4", "5.,3", "12 34", "12x", "--5", "+-5",
+      "  42  ", "00000000000000001,5", "1e5", "7\t", "1.000,00 Bs", "0,1234567890123456789"};
+  // Texts drawn from the characters numbers are made of.
+  std::mt19937 random(20110901);
+  const std::string alphabet = "0123456789.,- +";
+  for (int i = 0; i < 20000; ++i) {
+    std::string text(random() % 24, ' ');
+    for (char& ch : text) ch = alphabet[random() % alphabet.size()];
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts)
+    EXPECT_TRUE(same(parseDisplayNumber(text), byDefinition(text)))
+        << '"' << text << "\" " << parseDisplayNumber(text) << " " << byDefinition(text);
 }
 
 TEST(NumberTextTest, RawTextFormatsAsItsDouble) {

@@ -158,6 +158,9 @@ int runMkedition(const std::vector<std::string>& args, std::ostream& out, std::o
       const SampleGuideCounts& g = summary.counts.guides[k - 1];
       out << withThousands(g.partidas) << " partidas; componentes: " << withThousands(g.materials) << " + "
           << withThousands(g.equipment) << " + " << withThousands(g.labour) << "\n";
+    } else {
+      out << "banner del distribuidor, en "
+          << summary.files[k].parent_path().lexically_relative(invocation.folder).generic_string() << "\n";
     }
   }
   for (const std::string& note : summary.notes) out << store::toUtf8(note) << "\n";

@@ -11,9 +11,11 @@
 #include <unordered_set>
 
 #include "mkedition/edition_writer.h"
+#include "mkedition/gif_writer.h"
 #include "mkedition/sample_catalogue.h"
 #include "pricing/edition_table.h"
 #include "pricing/working_values.h"
+#include "reports/banner_file.h"
 #include "store/atomic_file.h"
 #include "store/edition_files.h"
 #include "store/money.h"
@@ -343,6 +345,86 @@ std::string partidaQuantity(Random& random) { return scaledText(tenThousandths(r
 // Desperdicio (waste %) of a material component.
 const std::vector<std::string_view> kWaste = {"0", "3", "5", "5", "5", "10", "15"};
 
+// ---- the distributor's banner ----
+
+// An animated GIF for the partida list window, of the control's size: the title
+// with a highlight passing over its words, then the web address sliding up into view.
+enum BannerColour : std::uint8_t { kNavy, kWhite, kAmber, kSlate, kDeepNavy };
+const std::vector<Rgb> kBannerPalette = {
+    {0x1B, 0x2A, 0x41}, {0xFF, 0xFF, 0xFF}, {0xF2, 0xA5, 0x41}, {0x8A, 0x9B, 0xB4}, {0x12, 0x1D, 0x2E}};
+constexpr std::string_view kBannerTitle = "DISTRIBUIDOR AUTORIZADO";
+constexpr std::string_view kBannerAddress = "WWW.BALTU.EXAMPLE";
+constexpr int kBannerScale = 2;
+constexpr int kBannerSpacing = 1;
+
+std::string bannerGif(int width, int height) {
+  const int textHeight = kGlyphHeight * kBannerScale;
+  const int emblem = height - 10;
+  const int emblemTop = (height - emblem) / 2;
+  const int separator = 3 + emblem + 2;
+  const PixelRect textArea{separator + 2, 1, width - (separator + 2) - 2, height - 2};
+  const int textTop = (height - textHeight) / 2;
+  auto widthOf = [](std::string_view text) { return textWidth(text, kBannerScale, kBannerSpacing); };
+  auto centred = [&](std::string_view text) { return textArea.x + (textArea.width - widthOf(text)) / 2; };
+
+  auto background = [&] {
+    IndexedImage image(width, height, kNavy);
+    image.fill({0, 0, width, 1}, kDeepNavy);
+    image.fill({0, height - 1, width, 1}, kDeepNavy);
+    image.fill({3, emblemTop, emblem, emblem}, kAmber);
+    drawText(image, 3 + (emblem - widthOf("B")) / 2, emblemTop + (emblem - textHeight) / 2, "B", kBannerScale, 0,
+             kNavy, image.bounds());
+    image.fill({separator, emblemTop + 2, 1, emblem - 4}, kSlate);
+    return image;
+  };
+  auto write = [&](IndexedImage& image, std::string_view text, int dy, std::uint8_t colour, PixelRect clip) {
+    drawText(image, centred(text), textTop + dy, text, kBannerScale, kBannerSpacing, colour, clip);
+  };
+
+  GifAnimation animation{width, height, kBannerPalette, {}};
+  auto add = [&](IndexedImage image, int delay) { animation.frames.push_back({std::move(image), delay}); };
+
+  IndexedImage title = background();
+  write(title, kBannerTitle, 0, kWhite, textArea);
+  add(title, 150);
+
+  // The highlight passes over the title a word at a time.
+  const std::size_t blank = kBannerTitle.find(' ');
+  const int firstWord = widthOf(kBannerTitle.substr(0, blank));
+  const int left = centred(kBannerTitle);
+  for (const PixelRect word : {PixelRect{left, textArea.y, firstWord, textArea.height},
+                               PixelRect{left + firstWord + 1, textArea.y, width, textArea.height}}) {
+    IndexedImage image = title;
+    write(image, kBannerTitle, 0, kAmber, word);
+    add(std::move(image), 40);
+  }
+
+  // The address pushes the title up and out.
+  for (int step = 1; step <= 2; ++step) {
+    IndexedImage image = background();
+    const int shift = textArea.height * step / 3;
+    write(image, kBannerTitle, -shift, kWhite, textArea);
+    write(image, kBannerAddress, textArea.height - shift, kWhite, textArea);
+    add(std::move(image), 8);
+  }
+
+  IndexedImage address = background();
+  write(address, kBannerAddress, 0, kWhite, textArea);
+  add(address, 150);
+
+  IndexedImage underlined = address;
+  underlined.fill({centred(kBannerAddress), textTop + textHeight + 2, widthOf(kBannerAddress), 2}, kAmber);
+  add(std::move(underlined), 40);
+  return gifBytes(animation);
+}
+
+// The banner for screens of `screenWidth` pixels, named with its folder.
+SampleFile bannerFile(int screenWidth) {
+  const reports::BannerChoice choice = reports::bannerFileName(screenWidth);
+  return {std::string(reports::kBannerFolder) + "/" + choice.fileName,
+          bannerGif(choice.controlWidth, choice.controlHeight)};
+}
+
 class EditionBuilder {
  public:
   EditionBuilder(const SampleEditionOptions& options, const pricing::EditionEntry& entry)
@@ -381,6 +463,8 @@ class EditionBuilder {
     edition.files.push_back({insumoFileName(options_.region), insumoBytes(edition.counts)});
     for (const GuideData* data : {&ed, &rm}) edition.files.push_back(guideFile(*data, edition.counts));
     for (const GuideData& data : guides) edition.files.push_back(guideFile(data, edition.counts));
+    edition.files.push_back(bannerFile(800));
+    edition.files.push_back(bannerFile(1024));
     return edition;
   }
 
@@ -1075,16 +1159,23 @@ store::Expected<SampleEditionSummary> writeSampleEdition(const std::filesystem::
                                                          const SampleEditionOptions& options) {
   store::Expected<SampleEdition> built = buildSampleEdition(options);
   if (!built) return built.failure();
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  if (error)
-    return store::Failure{cp("No se pudo crear la carpeta \"") + folder.string() + "\" (error " +
+  auto createFolder = [](const std::filesystem::path& path) -> std::optional<store::Failure> {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    if (!error) return std::nullopt;
+    return store::Failure{cp("No se pudo crear la carpeta \"") + path.string() + "\" (error " +
                           std::to_string(error.value()) + ")."};
+  };
+  if (auto failure = createFolder(folder)) return *failure;
 
   SampleEditionSummary summary;
   summary.counts = built.value().counts;
   for (const SampleFile& file : built.value().files) {
     const std::filesystem::path path = folder / file.name;
+    // Files below the edition folder (the banners) get their folders first.
+    if (path.parent_path() != folder) {
+      if (auto failure = createFolder(path.parent_path())) return *failure;
+    }
     const store::WriteResult written = store::writeFileAtomically(path, file.bytes);
     if (!written.ok)
       return store::Failure{cp("No se pudo escribir el archivo \"") + file.name + "\" (error " +

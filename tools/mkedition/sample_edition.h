@@ -28,7 +28,7 @@ struct SampleEditionOptions {
 };
 
 struct SampleFile {
-  std::string name;  // "INSUMOS.DAT", "9000ED.DAT", "GUIA1.DAT" ...
+  std::string name;  // "INSUMOS.DAT", "9000ED.DAT", "GUIA1.DAT" ..., relative to the edition folder
   std::string bytes;
 };
 
@@ -48,7 +48,9 @@ struct SampleCounts {
 };
 
 struct SampleEdition {
-  std::vector<SampleFile> files;  // the insumo file, 9000ED, 9000RM, then the chosen guides
+  // The insumo file, 9000ED, 9000RM, the chosen guides, then the distributor's banners
+  // for narrow and wide screens (their names hold their folder, "DOCUMENTOS/PUB/K9R/").
+  std::vector<SampleFile> files;
   SampleCounts counts;
 };
 

@@ -5,7 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <memory>
+
 #include "mkedition/sample_edition.h"
+#include "store/startup.h"
+#include "store/user_interface.h"
 
 namespace baltu::bench {
 
@@ -21,6 +25,20 @@ inline const std::filesystem::path& editionFolder() {
     return path;
   }();
   return folder;
+}
+
+// The edition started up once, its settings in a folder of its own.
+inline store::Program& startedEdition() {
+  static const std::unique_ptr<store::Program> loaded = [] {
+    store::StartupOptions options;
+    options.startFolder = editionFolder();
+    options.commonDocumentsFolder = editionFolder() / "documentos";
+    store::SilentUserInterface ui;
+    auto result = store::runStartup(options, ui);
+    if (!result) std::abort();
+    return result;
+  }();
+  return *loaded;
 }
 
 }  // namespace baltu::bench

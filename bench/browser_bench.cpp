@@ -12,18 +12,7 @@ namespace {
 
 using namespace baltu;
 
-const store::Program& program() {
-  static const std::unique_ptr<store::Program> loaded = [] {
-    store::StartupOptions options;
-    options.startFolder = bench::editionFolder();
-    options.commonDocumentsFolder = bench::editionFolder() / "documentos";
-    store::SilentUserInterface ui;
-    auto result = store::runStartup(options, ui);
-    if (!result) std::abort();
-    return result;
-  }();
-  return *loaded;
-}
+const store::Program& program() { return bench::startedEdition(); }
 
 const store::Table& guide1() { return program().guide(store::Guide::Guia1)->partidas; }
 

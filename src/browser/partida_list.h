@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,9 @@ namespace baltu::browser {
 
 // Browsing state shared by every list window, owned by the application.
 struct BrowsingState {
+  // The guide (or GUIA 0) whose partida list was opened last; kept after the
+  // window closes, for the commands that work on "the current guide".
+  std::optional<store::Guide> currentGuide;
   // One direction for every column header of every list window; each header
   // click reverses it before sorting. Starts ascending.
   bool sortAscending = true;

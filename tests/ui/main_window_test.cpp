@@ -64,7 +64,9 @@ TEST_P(MainWindowMenu, ItemsFollowTheFilesAndSwitches) {
     const bool expected = std::find(c.available.begin(), c.available.end(), number) != c.available.end();
     EXPECT_EQ(window.commandAvailable(number), expected) << number;
     ASSERT_NE(window.action(number), nullptr) << number;
-    EXPECT_FALSE(window.action(number)->isEnabled()) << number << ": its window is not built yet";
+    // Guide lists open when their file is there; the other windows are not built yet.
+    const bool guideItem = number >= 1008 && number <= 1014;
+    EXPECT_EQ(window.action(number)->isEnabled(), guideItem && expected) << number;
   }
   EXPECT_EQ(window.action(1015)->isEnabled(), c.allGuidesEnabled);
   EXPECT_EQ(window.action(1054) != nullptr, c.bothListPresent);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "mkedition/sample_edition.h"
 #include "store/startup.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
@@ -27,6 +28,17 @@ struct StartedEdition {
 
   explicit StartedEdition(const TinyEdition& edition, std::vector<std::string> arguments = {}) {
     writeTinyEdition(programFolder.path(), edition);
+    start(std::move(arguments));
+  }
+
+  // A small sample edition of the generator (about a hundred partidas a guide).
+  explicit StartedEdition(const mkedition::SampleEditionOptions& sample, std::vector<std::string> arguments = {}) {
+    if (!mkedition::writeSampleEdition(programFolder.path(), sample)) return;
+    start(std::move(arguments));
+  }
+
+ private:
+  void start(std::vector<std::string> arguments) {
     setenv("BALTU_COMMON_DOCUMENTS", commonDocuments.path().c_str(), 1);
     store::StartupOptions options;
     options.startFolder = programFolder.path();

@@ -16,6 +16,7 @@
 
 #include "browser/ui/about_box.h"
 #include "browser/ui/notice_dialog.h"
+#include "browser/ui/partida_list_window.h"
 #include "insumos/ui/insumo_usage_export.h"
 #include "platform/help.h"
 #include "platform/progress_window.h"
@@ -110,11 +111,11 @@ void MainWindow::buildMenus() {
     const store::Guide guide = store::kCostGuides[static_cast<std::size_t>(n)];
     const bool present = fileExists(store::dataFileName(guide));
     anyGuide = anyGuide || present;
-    // The partida list window comes later: the item keeps its rule but does nothing yet.
     QAction* item = addCommand(lists, text(kGuideCaptions[static_cast<std::size_t>(n)]), command::kGuide1 + n,
                                QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + n)));
     item->setProperty(kAvailableProperty, present);
-    item->setEnabled(false);
+    item->setEnabled(present);
+    connect(item, &QAction::triggered, this, [this, guide] { openGuide(guide); });
   }
   QAction* allGuides =
       addCommand(lists, text("Ver &Todas las Guías disponibles"), command::kAllGuides, QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -244,12 +245,20 @@ void MainWindow::openExcludeEquipment() {
   pricing::ui::runWinchDialog(*program_.pricing, ui_, std::nullopt, this);
 }
 
-void MainWindow::openAllGuides() {
-  // The list of the merged guide comes with the partida list window.
-  store::ui::runGuideSelectionDialog(program_, ui_, this);
+void MainWindow::openGuide(store::Guide guide) {
+  // A guide whose file was there at start but could not be loaded has no tables.
+  if (!program_.pricing || !program_.guides[static_cast<std::size_t>(guide)] || !program_.pricing->hasGuide(guide))
+    return;
+  runPartidaListWindow(program_, browsing_, ui_, guide, this);
 }
 
-void MainWindow::exportInsumoUsage() { insumos::ui::runInsumoUsageExport(program_, ui_, this); }
+void MainWindow::openAllGuides() {
+  if (store::ui::runGuideSelectionDialog(program_, ui_, this)) openGuide(store::Guide::Guia0);
+}
+
+void MainWindow::exportInsumoUsage() {
+  insumos::ui::runInsumoUsageExport(program_, ui_, browsing_.currentGuide, this);
+}
 
 void MainWindow::openDocumentsFolder() { platform::openFolder(documentsFolder(program_)); }
 

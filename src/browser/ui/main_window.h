@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "browser/partida_list.h"
 #include "platform/qt_user_interface.h"
 #include "store/guide_id.h"
 #include "store/startup.h"
@@ -57,7 +58,7 @@ class MainWindow : public QMainWindow {
   bool showNoticeAtFirstRun();
 
   // The guide whose partida list was opened last in this run.
-  std::optional<store::Guide> currentGuide() const { return currentGuide_; }
+  std::optional<store::Guide> currentGuide() const { return browsing_.currentGuide; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -70,6 +71,7 @@ class MainWindow : public QMainWindow {
 
   void openAdminValues();
   void openExcludeEquipment();
+  void openGuide(store::Guide guide);
   void openAllGuides();
   void exportInsumoUsage();
   void openDocumentsFolder();
@@ -80,7 +82,7 @@ class MainWindow : public QMainWindow {
   platform::QtUserInterface& ui_;
   QLabel* background_;
   QPixmap picture_;
-  std::optional<store::Guide> currentGuide_;
+  BrowsingState browsing_;
 };
 
 // "DOCUMENTOS" of the program folder, else of the edition folder; empty when neither exists.

@@ -163,7 +163,8 @@ TEST(DetailLines, EquipmentMultipliesQuantityPriceAndCoefficientLabourQuantityAn
   }
 }
 
-TEST(DetailLines, FieldsFollowTheListColumns) {
+// One material, one equipment and one labour line of the partida.
+DetailLines oneLineOfEachKind() {
   Panel p;
   p.insumos.materials = {material("10", "Cemento gris", "saco", "12,50")};
   p.insumos.equipment = {equipment("40", "Mezcladora", "80,00")};
@@ -171,7 +172,11 @@ TEST(DetailLines, FieldsFollowTheListColumns) {
   p.guide.materials = {materialUse(kPartida, "10", "2,0000", "7")};
   p.guide.equipment = {equipmentUse(kPartida, "40", "1,00", "0,25000")};
   p.guide.labour = {labourUse(kPartida, "2", "2,00")};
-  const DetailLines lines = p.build();
+  return p.build();
+}
+
+TEST(DetailLines, FieldsFollowTheListColumns) {
+  const DetailLines lines = oneLineOfEachKind();
   ASSERT_EQ(lines.materials.size(), 1u);
   ASSERT_EQ(lines.equipment.size(), 1u);
   ASSERT_EQ(lines.labour.size(), 1u);
@@ -294,14 +299,7 @@ TEST(InsumoDetail, TypeLettersBecomeWordsOfTheirKind) {
 }
 
 TEST(InsumoDetail, CaptionsAndValuesFromALine) {
-  Panel p;
-  p.insumos.materials = {material("10", "Cemento gris", "saco", "12,50")};
-  p.insumos.equipment = {equipment("40", "Mezcladora", "80,00")};
-  p.insumos.labour = {labour("2", "Ayudante", "60,00")};
-  p.guide.materials = {materialUse(kPartida, "10", "2,0000", "7")};
-  p.guide.equipment = {equipmentUse(kPartida, "40", "1,00", "0,25000")};
-  p.guide.labour = {labourUse(kPartida, "2", "2,00")};
-  const DetailLines lines = p.build();
+  const DetailLines lines = oneLineOfEachKind();
 
   const std::optional<InsumoDetailTexts> withCodes = insumoDetailTexts(InsumoKind::Material, lines.materials[0], true);
   ASSERT_TRUE(withCodes);

@@ -67,7 +67,7 @@ struct OpenList {
     if (!started.program) return;
     window = std::make_unique<PartidaListWindow>(*started.program, browsing, ui, guide);
     tester = std::make_unique<QAbstractItemModelTester>(window->view()->model(),
-                                                        QAbstractItemModelTester::FailureReportingMode::Warning);
+                                                        QAbstractItemModelTester::FailureReportingMode::Fatal);
     window->show();
     QApplication::setActiveWindow(window.get());
   }

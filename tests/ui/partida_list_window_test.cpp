@@ -388,6 +388,32 @@ TEST(PartidaListWindow, ExcludingEquipmentRepricesTheRowsAndPaintsTheSquare) {
   EXPECT_GT(changed, 0);
 }
 
+TEST(PartidaListWindow, ChangedValuesShowInThePanelAndThePrices) {
+  OpenList open(store::Guide::Guia1);
+  ASSERT_NE(open.window, nullptr);
+  PartidaListWindow& window = *open.window;
+  const QString before = open.cell(0, 7);
+
+  test::whenModalOpens([](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("userUtilidad"))->setText(QStringLiteral("25"));
+    QTest::mouseClick(dialog->findChild<QRadioButton*>(QStringLiteral("modeUtilidadU")), Qt::LeftButton);
+    QtUserInterface::queueAnswers({store::Answer::Ok});  // the confirmation of the values
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("saveButton")), Qt::LeftButton);
+  });
+  open.click("changeValues");
+  QtUserInterface::answeredMessages().clear();
+
+  EXPECT_EQ(labelText(window, "adminValue1"), QStringLiteral("25,00"));
+  EXPECT_EQ(labelText(window, "adminMarker1"), QStringLiteral("(U)"));
+  // The row is priced again with the new utilidad, as the engine prices it now.
+  store::Record priced = open.partidas()[0];
+  priced.setField(f::kRecalculatedPrice, "0,00");
+  pricing::PricingSession& session = *open.started.program->pricing;
+  pricing::recalculatePartida(session.context(open.ui), session.guide(store::Guide::Guia1), priced);
+  EXPECT_EQ(open.cell(0, 7).trimmed(), platform::fromCp1252(store::trim(priced.field(f::kRecalculatedPrice))));
+  EXPECT_NE(open.cell(0, 7), before);
+}
+
 TEST(PartidaListWindow, InsumoDetailWindowShowsTheLine) {
   OpenList open(store::Guide::Guia1, {"/I"});
   ASSERT_NE(open.window, nullptr);

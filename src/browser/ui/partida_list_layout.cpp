@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTableView>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "browser/list_settings.h"
@@ -132,7 +133,9 @@ QWidget* PartidaListWindow::buildSelectedFrame() {
   description_ = new QPlainTextEdit;
   description_->setObjectName(QStringLiteral("description"));
   description_->setReadOnly(true);
-  description_->setFixedHeight(QFontMetrics(font()).height() * 4 + 14);
+  // Five lines of the description, whole.
+  const int margins = 2 * (description_->frameWidth() + static_cast<int>(description_->document()->documentMargin()));
+  description_->setFixedHeight(QFontMetrics(font()).lineSpacing() * 5 + margins);
   description_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->addWidget(description_, 5, 0, 1, 2);
   grid->setColumnStretch(1, 1);

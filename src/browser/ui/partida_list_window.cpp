@@ -28,7 +28,6 @@
 
 namespace baltu::browser::ui {
 
-
 PartidaListWindow::PartidaListWindow(store::Program& program, BrowsingState& browsing, platform::QtUserInterface& ui,
                                      store::Guide guide, QWidget* parent)
     : QDialog(parent),

@@ -274,7 +274,9 @@ std::optional<InsumoDetailTexts> insumoDetailTexts(InsumoKind kind, const Record
   texts.description = std::string(shown(d::kDescription));
   for (std::size_t n = first; n <= detailFieldCount(kind); ++n) {
     const std::string_view text = shown(n);
-    texts.values.push_back(" " + (n == detailTypeField(kind) ? typeText(kind, text) : std::string(text)));
+    std::string value = " ";
+    value += n == detailTypeField(kind) ? typeText(kind, text) : std::string(text);
+    texts.values.push_back(std::move(value));
   }
   return texts;
 }

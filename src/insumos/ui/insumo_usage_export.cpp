@@ -73,8 +73,4 @@ void runInsumoUsageExport(const store::Program& program, store::UserInterface& u
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(target.string())));
 }
 
-void runInsumoUsageExport(const store::Program& program, store::UserInterface& ui, QWidget* parent) {
-  runInsumoUsageExport(program, ui, std::nullopt, parent);
-}
-
 }  // namespace baltu::insumos::ui

@@ -19,7 +19,4 @@ namespace baltu::insumos::ui {
 void runInsumoUsageExport(const store::Program& program, store::UserInterface& ui,
                           std::optional<store::Guide> currentGuide, QWidget* parent);
 
-// The same before any guide list was opened.
-void runInsumoUsageExport(const store::Program& program, store::UserInterface& ui, QWidget* parent);
-
 }  // namespace baltu::insumos::ui

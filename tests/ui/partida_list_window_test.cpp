@@ -221,7 +221,10 @@ TEST(PartidaListWindow, NoMatchShowsTheMessageAndLeavesTheList) {
   ASSERT_NE(open.window, nullptr);
   PartidaListWindow& window = *open.window;
   child<QRadioButton>(window, "byCovenin")->click();
+  // Guide 6 holds its own codes where the others hold COVENIN codes.
   EXPECT_EQ(child<QRadioButton>(window, "byCovenin")->text(), QStringLiteral("Por Código"));
+  EXPECT_EQ(window.view()->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("CODIGO"));
+  EXPECT_EQ(window.findChild<QRadioButton*>(QStringLiteral("byCode")), nullptr);
   const std::string before = window.list().row(0).text();
 
   QtUserInterface::queueAnswers({store::Answer::Ok});
@@ -419,6 +422,10 @@ TEST(PartidaListWindow, InsumoDetailWindowShowsTheLine) {
   ASSERT_NE(open.window, nullptr);
   PartidaListWindow& window = *open.window;
   auto* detail = child<DetailPanel>(window, "detailPanel");
+  // With /I the code column shows, and searching by code is offered.
+  EXPECT_FALSE(window.view()->horizontalHeader()->isSectionHidden(1));
+  EXPECT_EQ(window.view()->horizontalHeader()->sectionSize(1), 60);
+  EXPECT_NE(window.findChild<QRadioButton*>(QStringLiteral("byCode")), nullptr);
   auto* materials = child<QTableWidget>(window, "materialsList");
   for (int row = 0; row < window.view()->model()->rowCount() && materials->rowCount() == 0; ++row)
     window.view()->selectRow(row);

@@ -1,6 +1,7 @@
 // Draws the program's own pictures into a folder (resources/images): the icon,
-// the main window's background, the splash bitmaps by screen resolution and
-// the about box pictures. Everything is drawn here; nothing is read.
+// the main window's background, the splash bitmaps by screen resolution, the
+// about box pictures and the list window's button pictures. Everything is drawn
+// here; nothing is read.
 #include <QColor>
 #include <QCoreApplication>
 #include <QDir>
@@ -179,6 +180,62 @@ QImage about(int w, int h) {
   return image;
 }
 
+// The pictures of the list window's three picture buttons, 64 pixels square
+// (shown at 24): an analysis sheet, partidas standing as insumos, insumos.
+enum class ButtonPicture { Analysis, PartidasAsInsumos, Insumos };
+
+QImage buttonPicture(ButtonPicture which) {
+  QImage image(64, 64, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QPen outline(kDeepBlue, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  switch (which) {
+    case ButtonPicture::Analysis: {
+      // A sheet with its table of lines and a total underlined in ochre.
+      p.setPen(outline);
+      p.setBrush(Qt::white);
+      p.drawRoundedRect(QRectF(12, 4, 40, 56), 4, 4);
+      p.setPen(QPen(kTeal, 3, Qt::SolidLine, Qt::RoundCap));
+      for (int y = 16; y <= 40; y += 8) {
+        p.drawLine(QPointF(19, y), QPointF(33, y));
+        p.drawLine(QPointF(38, y), QPointF(45, y));
+      }
+      p.setPen(QPen(kOchre, 4, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(30, 50), QPointF(45, 50));
+      break;
+    }
+    case ButtonPicture::PartidasAsInsumos: {
+      // A finished block (a partida) set among the bricks it becomes one of.
+      p.setPen(outline);
+      p.setBrush(kOchre);
+      p.drawRect(QRectF(6, 40, 24, 16));
+      p.drawRect(QRectF(34, 40, 24, 16));
+      p.setBrush(kTeal);
+      p.drawRect(QRectF(18, 16, 28, 22));
+      p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(24, 24), QPointF(40, 24));
+      p.drawLine(QPointF(24, 31), QPointF(36, 31));
+      p.setPen(QPen(kDeepBlue, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      const QPointF arrow[] = {{32, 4}, {32, 13}, {28, 9}, {32, 13}, {36, 9}};
+      p.drawPolyline(arrow, 5);
+      break;
+    }
+    case ButtonPicture::Insumos: {
+      // A wall of bricks: the materials a partida is made of.
+      p.setPen(outline);
+      p.setBrush(kOchre);
+      for (int row = 0; row < 3; ++row) {
+        const double y = 14 + row * 14;
+        const double shift = row % 2 == 0 ? 0 : 10;
+        for (double x = 4 + shift; x + 18 <= 62; x += 20) p.drawRect(QRectF(x, y, 18, 12));
+      }
+      break;
+    }
+  }
+  return image;
+}
+
 bool save(const QImage& image, const QDir& folder, const char* name) {
   const QString path = folder.filePath(QString::fromLatin1(name));
   if (!image.save(path, "PNG", 9)) {
@@ -218,5 +275,8 @@ int main(int argc, char** argv) {
   ok = save(splash(2.0, true), folder, "splash_i_192.png") && ok;
   ok = save(about(480, 300), folder, "acerca_pequena.png") && ok;
   ok = save(about(600, 375), folder, "acerca_grande.png") && ok;
+  ok = save(buttonPicture(ButtonPicture::Analysis), folder, "boton_analisis.png") && ok;
+  ok = save(buttonPicture(ButtonPicture::PartidasAsInsumos), folder, "boton_partidas_insumos.png") && ok;
+  ok = save(buttonPicture(ButtonPicture::Insumos), folder, "boton_insumos.png") && ok;
   return ok ? 0 : 1;
 }

@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
+#include <QIcon>
 #include <QTableView>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -62,11 +62,11 @@ QPushButton* button(const char* caption, const char* objectName) {
 }
 
 // A picture button with its label beside it, as in the right column.
-QWidget* pictureButton(QPushButton* b, QStyle::StandardPixmap picture, const char* labelText) {
+QWidget* pictureButton(QPushButton* b, const char* picture, const char* labelText) {
   auto* box = new QWidget;
   auto* layout = new QHBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  b->setIcon(b->style()->standardIcon(picture));
+  b->setIcon(QIcon(QStringLiteral(":/images/") + QLatin1String(picture)));
   b->setIconSize(QSize(24, 24));
   layout->addWidget(b);
   auto* label = new QLabel(text(labelText));
@@ -310,13 +310,13 @@ QWidget* PartidaListWindow::buildRightColumn() {
   // with their own work; their buttons stay disabled until then.
   analysisButton_ = button("       &U", "analysisButton");
   analysisButton_->setEnabled(false);
-  layout->addWidget(pictureButton(analysisButton_, QStyle::SP_FileDialogDetailedView, "Análisis de\nPrecios\n&Unitarios"));
+  layout->addWidget(pictureButton(analysisButton_, "boton_analisis.png", "Análisis de\nPrecios\n&Unitarios"));
   auto* asInsumos = button("       &S", "asInsumosButton");
   asInsumos->setEnabled(false);
-  layout->addWidget(pictureButton(asInsumos, QStyle::SP_FileDialogListView, "Partidas como\nIn&sumos"));
+  layout->addWidget(pictureButton(asInsumos, "boton_partidas_insumos.png", "Partidas como\nIn&sumos"));
   auto* insumos = button("        &I", "insumosButton");
   insumos->setEnabled(false);
-  layout->addWidget(pictureButton(insumos, QStyle::SP_DirIcon, "&Insumos"));
+  layout->addWidget(pictureButton(insumos, "boton_insumos.png", "&Insumos"));
   layout->addSpacing(12);
 
   auto* budget = new QGroupBox(text("Presupuesto"));

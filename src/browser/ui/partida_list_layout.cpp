@@ -28,6 +28,7 @@
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/text_conversion.h"
+#include "reports/banner_file.h"
 #include "reports/ui/banner_widget.h"
 
 namespace baltu::browser::ui {
@@ -90,8 +91,8 @@ void PartidaListWindow::buildControls() {
   auto* top = new QHBoxLayout;
   top->addWidget(buildSelectedFrame(), 3);
   top->addWidget(buildAdminFrame(), 2);
-  const bool narrowScreen = platform::screenWidth(this) < 1024;
-  top->addWidget(buildSearchFrame(narrowScreen ? QSize(266, 32) : QSize(333, 30)), 3);
+  const reports::BannerChoice banner = reports::bannerFileName(platform::screenWidth(this));
+  top->addWidget(buildSearchFrame(QSize(banner.controlWidth, banner.controlHeight)), 3);
   // The frames keep their own height; the lists take what is left.
   for (int i = 0; i < top->count(); ++i)
     top->itemAt(i)->widget()->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
